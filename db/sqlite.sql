@@ -1,0 +1,201 @@
+-- Tables, keys, indexes and delivered rows of the membership card database.
+-- Keys are assigned by the program (the maximum plus one); the database numbers nothing.
+
+create table members (
+  Id int not null,
+  Name varchar(30),
+  Sex varchar(6),
+  Mobile varchar(50),
+  CataId int,
+  Folk varchar(30),
+  Birthdate datetime,
+  IdCode varchar(50),
+  Company varchar(50),
+  Duty varchar(30),
+  Address varchar(50),
+  Tel varchar(50),
+  Email varchar(50),
+  Notes text,
+  primary key (Id)
+);
+
+create table cards (
+  Id int not null,
+  MemberId int,
+  CardNo varchar(50),
+  ValidIf boolean,
+  TypeId int,
+  PassWd varchar(50),
+  InitFund double precision,
+  InitPoint int,
+  TimeFund double precision,
+  Grade varchar(30),
+  Discount double precision,
+  Appdate datetime,
+  Invalidate datetime,
+  Remarks varchar(50),
+  Handman varchar(30),
+  Balance double precision,
+  Consume double precision,
+  Score double precision,
+  primary key (Id)
+);
+
+create table cardtypes (
+  Id int not null,
+  Name varchar(50),
+  primary key (Id)
+);
+
+create table comcatas (
+  Id int not null,
+  Code varchar(50),
+  Name varchar(30),
+  [Note] varchar(50),
+  SlfId int,
+  PrtId int,
+  primary key (Id)
+);
+
+create table commodity (
+  Id int not null,
+  CataId int,
+  Name varchar(50),
+  Unitx varchar(20),
+  Barcode varchar(50),
+  InPrice double precision,
+  OutPrice double precision,
+  Mindis double precision,
+  Notex varchar(50),
+  primary key (Id)
+);
+
+create table gifts (
+  Id int not null,
+  Code varchar(30),
+  Name varchar(50),
+  [Point] int,
+  Stock double precision,
+  Notex varchar(50),
+  primary key (Id)
+);
+
+create table charges (
+  Id int not null,
+  CardId int,
+  Charfund double precision,
+  Songfund double precision,
+  Chardate datetime,
+  Handman varchar(30),
+  Notes varchar(50),
+  primary key (Id)
+);
+
+create table consume (
+  Id int not null,
+  Biztime datetime,
+  CardId int,
+  [Point] int,
+  Shldfund double precision,
+  Jifund double precision,
+  Payfund double precision,
+  Retfund double precision,
+  Accoman varchar(30),
+  Accotime datetime,
+  Notes text,
+  primary key (Id)
+);
+
+create table consumedl (
+  dlId int not null,
+  MastId int,
+  CommId int,
+  Price double precision,
+  Qty int,
+  Discount double precision,
+  Fund double precision,
+  dlNote varchar(50),
+  AddTime datetime,
+  primary key (dlId)
+);
+
+create table presents (
+  Id int not null,
+  GiveDate datetime,
+  CardId int,
+  GiftId int,
+  Qty double precision,
+  [Point] int,
+  primary key (Id)
+);
+
+create table [operator] (
+  LoginId varchar(30) not null,
+  [Password] varchar(250),
+  Name varchar(30),
+  Contact varchar(50),
+  [Note] varchar(50),
+  Rights text,
+  primary key (LoginId)
+);
+
+create table Company (
+  Id int not null,
+  CompanyName varchar(100),
+  Manager varchar(30),
+  Tel varchar(50),
+  Fax varchar(50),
+  Address varchar(100),
+  Zip varchar(20),
+  Profile text,
+  Updated boolean,
+  primary key (Id)
+);
+
+create table options (
+  [Key] int not null,
+  Label varchar(50),
+  List text,
+  primary key ([Key])
+);
+
+create table keyvalue (
+  KeyId int not null,
+  Vstr text,
+  Vint int,
+  Vfloat double precision,
+  Vbool boolean,
+  primary key (KeyId)
+);
+
+create table syscols (
+  F02 int not null,
+  F06 text,
+  primary key (F02)
+);
+
+create table [backup] (
+  TypeId int,
+  BackDir varchar(250)
+);
+
+create index ix_cards_memberid on cards (MemberId);
+create index ix_cards_cardno on cards (CardNo);
+create index ix_cards_typeid on cards (TypeId);
+create index ix_members_cataid on members (CataId);
+create index ix_commodity_cataid on commodity (CataId);
+create index ix_comcatas_slfid on comcatas (SlfId);
+create index ix_comcatas_prtid on comcatas (PrtId);
+create index ix_charges_cardid on charges (CardId);
+create index ix_consume_cardid on consume (CardId);
+create index ix_consume_biztime on consume (Biztime);
+create index ix_consumedl_mastid on consumedl (MastId);
+create index ix_consumedl_commid on consumedl (CommId);
+create index ix_presents_cardid on presents (CardId);
+create index ix_presents_giftid on presents (GiftId);
+
+insert into [operator] (LoginId, [Password], Name, Rights) values ('sa', '', 'sa', '');
+insert into cardtypes (Id, Name) values (0, '折扣卡');
+insert into cardtypes (Id, Name) values (1, '储值卡');
+insert into cardtypes (Id, Name) values (2, '计次卡');
+insert into [backup] (TypeId, BackDir) values (0, '');

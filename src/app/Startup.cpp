@@ -1,0 +1,38 @@
+#include "app/Startup.h"
+
+#include <QFileInfo>
+
+#include "config/Configer.h"
+#include "data/Database.h"
+#include "data/Errors.h"
+#include "data/MessageBox.h"
+#include "data/RecordSet.h"
+#include "data/Schema.h"
+#include "data/Variants.h"
+
+bool ConnectConfiguredDatabase() {
+  TConfiger configer;
+  const QString connectionString = configer.GetConnectionString();
+  const bool onDefaultFile = configer.providerIdx == kProviderEmbedded && configer.defaultCon;
+  if (onDefaultFile && !QFileInfo::exists(TConfiger::DefaultDataFile())) {
+    try {
+      TSchema::CreateEmbeddedFile(TConfiger::DefaultDataFile());
+    } catch (const EError& error) {
+      ShowInfo(QStringLiteral("连接时失败,提示如下:\r\n%1").arg(error.Message()));
+      return false;
+    }
+  }
+  return gDatabase->Connect(connectionString);
+}
+
+TDataSummary ReadDataSummary() {
+  auto count = [](const QString& sql) {
+    gRecordSet->OpenSql(sql);
+    return VarToInt(gRecordSet->DataSet()->Field(0)->Value());
+  };
+  TDataSummary summary;
+  summary.Members = count(QStringLiteral("select count(*) from members"));
+  summary.Commodities = count(QStringLiteral("select count(*) from commodity"));
+  summary.Operators = count(QStringLiteral("select count(*) from [operator]"));
+  return summary;
+}

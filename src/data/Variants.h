@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QDateTime>
+#include <QVariant>
+
+// Lenient reading of database values: NULL (or an invalid variant) reads as empty, zero or false,
+// whatever type the driver gave it.
+QString VarToStr(const QVariant& value);
+int VarToInt(const QVariant& value);
+qint64 VarToInt64(const QVariant& value);
+double VarToFloat(const QVariant& value);
+bool VarToBool(const QVariant& value);
+// Accepts QDateTime, QDate and the text forms the databases return; invalid when empty.
+QDateTime VarToDateTime(const QVariant& value);
+bool VarIsNull(const QVariant& value);

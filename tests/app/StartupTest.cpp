@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QFile>
+
+#include "ScriptedMessageBox.h"
+#include "TestDatabase.h"
+#include "app/Startup.h"
+#include "app/Units.h"
+#include "data/Database.h"
+#include "data/RecordSet.h"
+#include "maintenance/AdminCommands.h"
+
+namespace {
+
+TEST(StartupTest, NewInstallationGetsTheDefaultDataFileWithItsSchema) {
+  TScratchHome home;
+  TUnits units;
+  ASSERT_TRUE(ConnectConfiguredDatabase());
+  EXPECT_TRUE(QFile::exists(home.File("harmoz.db")));
+  EXPECT_EQ(gDatabase->GetDataSource(), home.File("harmoz.db"));
+  TDataSummary summary = ReadDataSummary();
+  EXPECT_EQ(summary.Members, 0);
+  EXPECT_EQ(summary.Operators, 1);
+
+  // The next start opens the same file and finds what was stored.
+  gDatabase->Execute("insert into members (Id, Name) values (1, '张三')");
+  gDatabase->SetConnected(false);
+  ASSERT_TRUE(ConnectConfiguredDatabase());
+  EXPECT_EQ(ReadDataSummary().Members, 1);
+}
+
+TEST(StartupTest, UnreachableDatabaseIsReportedNotCreated) {
+  TScratchHome home;
+  TMessageScript messages;
+  TUnits units;
+  QFile config(home.File("cfg.ini"));
+  ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+  config.write("[db]\r\nproviderIdx=1\r\ndefaultCon=1\r\n");
+  config.close();
+  QFile::setPermissions(home.Path(), QFile::ReadOwner | QFile::ExeOwner);
+  const bool connected = ConnectConfiguredDatabase();
+  QFile::setPermissions(home.Path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  if (getuid() == 0) GTEST_SKIP() << "root writes into a read-only folder";
+  EXPECT_FALSE(connected);
+  EXPECT_TRUE(messages->LastText().startsWith("\r\n连接时失败,提示如下:\r\n"));
+}
+
+class AdminTest : public testing::Test {
+ protected:
+  int Run(const QStringList& arguments) {
+    output.clear();
+    QTextStream out(&output);
+    QTextStream err(&output);
+    return RunAdminCommand(arguments, out, err);
+  }
+  QString output;
+};
+
+TEST_F(AdminTest, PreparesAndChecksAnEmptyServerDatabase) {
+  const QString server = PostgresTestConnectionString();
+  if (server.isEmpty()) GTEST_SKIP() << "HARMOZ_TEST_PG is not set";
+  {
+    TDatabase database;
+    database.OpenWith(server);
+    database.Execute("drop schema public cascade");
+    database.Execute("create schema public");
+  }
+  EXPECT_EQ(Run({"check", server}), 1) << output.toStdString();
+  EXPECT_TRUE(output.contains("缺少表 members"));
+  EXPECT_EQ(Run({"init", server}), 0) << output.toStdString();
+  EXPECT_EQ(Run({"check", server}), 0) << output.toStdString();
+  EXPECT_TRUE(output.contains("PostgreSQL"));
+  EXPECT_TRUE(output.contains("表和列齐全"));
+  EXPECT_EQ(Run({"init", server}), 1);
+  EXPECT_TRUE(output.contains("未做任何修改"));
+  {
+    TDatabase database;
+    database.OpenWith(server);
+    database.Execute("alter table cards drop column Score");
+  }
+  EXPECT_EQ(Run({"check", server}), 1);
+  EXPECT_TRUE(output.contains("表 cards 缺少列 Score"));
+}
+
+TEST_F(AdminTest, CreatesAnEmbeddedFileAndRejectsBadInput) {
+  TScratchHome home;
+  const QString file = home.File("shop.db");
+  const QString connection = "Provider=SQLite;Data Source=" + file + ";";
+  EXPECT_EQ(Run({"init", connection}), 0) << output.toStdString();
+  EXPECT_EQ(Run({"check", connection}), 0) << output.toStdString();
+  EXPECT_EQ(Run({"init", connection}), 1);
+  EXPECT_EQ(Run({"check", "Provider=SQLite;Data Source=" + home.File("none.db") + ";"}), 2);
+  EXPECT_EQ(Run({"frobnicate"}), 2);
+  EXPECT_TRUE(output.contains("用法"));
+}
+
+}  // namespace

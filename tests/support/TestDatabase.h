@@ -1,0 +1,62 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+#include <string>
+
+#include "data/Database.h"
+
+enum class TBackend { SQLite, PostgreSQL };
+
+std::string BackendName(const testing::TestParamInfo<TBackend>& info);
+
+// The connection string of this test process's own PostgreSQL database, created on the server
+// that ./test started; empty when no server was given (PostgreSQL tests then skip).
+QString PostgresTestConnectionString();
+
+// A fresh database with the whole schema and the delivered rows, installed as gDatabase with a
+// new gRecordSet for the life of the object. On PostgreSQL the process's database is emptied.
+class TFreshDatabase {
+ public:
+  explicit TFreshDatabase(TBackend backend);
+  ~TFreshDatabase();
+  const QString& ConnectionString() const { return connectionString_; }
+  TDatabase& Database() { return *gDatabase; }
+
+ private:
+  QTemporaryDir dir_;
+  QString connectionString_;
+};
+
+// A test run on both databases: each test gets a fresh database as gDatabase.
+class DatabaseTest : public testing::TestWithParam<TBackend> {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+  TDatabase& Db() { return *gDatabase; }
+  bool OnPostgres() const { return GetParam() == TBackend::PostgreSQL; }
+  // A single value read through gRecordSet.
+  QVariant Scalar(const QString& sql, const TDBParameters& params = {});
+
+  std::unique_ptr<TFreshDatabase> fresh_;
+};
+
+#define INSTANTIATE_ON_BOTH_DATABASES(Suite) \
+  INSTANTIATE_TEST_SUITE_P(Databases, Suite, \
+                           testing::Values(TBackend::SQLite, TBackend::PostgreSQL), BackendName)
+
+// A scratch home folder ($HARMOZ_HOME) for the life of the object.
+class TScratchHome {
+ public:
+  TScratchHome();
+  ~TScratchHome();
+  QString Path() const { return dir_.path(); }
+  QString File(const QString& name) const { return dir_.filePath(name); }
+
+ private:
+  QTemporaryDir dir_;
+  QByteArray previous_;
+};
