@@ -38,6 +38,13 @@ TFieldType FieldTypeOf(QMetaType type) {
   }
 }
 
+// The column that feeds a declared field; a declared field that the result lacks is an error.
+int ResultColumn(const QSqlRecord& record, const QString& fieldName) {
+  for (int column = 0; column < record.count(); ++column)
+    if (record.fieldName(column).compare(fieldName, Qt::CaseInsensitive) == 0) return column;
+  throw EError(QStringLiteral("字段 '%1' 未找到.").arg(fieldName));
+}
+
 }  // namespace
 
 TRecordSet::TRecordSet(TDatabase* database)
@@ -79,27 +86,22 @@ int TRecordSet::OpenSql(const QString& sql, const TDBParameters& params) {
 
 void TRecordSet::Fill(QSqlQuery& query) {
   const QSqlRecord record = query.record();
+  // Which result column feeds each field; -1 for calculated fields.
+  QList<int> columns;
   if (!dataSet_->HasPersistentFields()) {
-    // Without declared fields the set shows the result's own columns.
+    // Without declared fields the set shows the result's own columns, by position (two columns
+    // may carry one name, such as two unnamed sums).
     dataSet_->ClearFields();
     for (int column = 0; column < record.count(); ++column) {
       const QSqlField source = record.field(column);
       dataSet_->AddResultField(FieldTypeOf(source.metaType()), source.name());
+      columns << column;
     }
-  }
-  // Which result column feeds each field; -1 for calculated fields.
-  QList<int> columns;
-  for (int index = 0; index < dataSet_->FieldCount(); ++index) {
-    const TField* field = dataSet_->Field(index);
-    if (field->Calculated()) {
-      columns << -1;
-      continue;
+  } else {
+    for (int index = 0; index < dataSet_->FieldCount(); ++index) {
+      const TField* field = dataSet_->Field(index);
+      columns << (field->Calculated() ? -1 : ResultColumn(record, field->FieldName()));
     }
-    int column = -1;
-    for (int c = 0; c < record.count() && column < 0; ++c)
-      if (record.fieldName(c).compare(field->FieldName(), Qt::CaseInsensitive) == 0) column = c;
-    if (column < 0) throw EError(QStringLiteral("字段 '%1' 未找到.").arg(field->FieldName()));
-    columns << column;
   }
   QList<TDataSet::TRow> rows;
   while (query.next()) {

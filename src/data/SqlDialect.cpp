@@ -90,3 +90,13 @@ QString QuoteSqlText(const QString& text) {
   quoted.replace(u'\'', QStringLiteral("''"));
   return u'\'' + quoted + u'\'';
 }
+
+QString SqlLikeContains(const QString& text) {
+  QString pattern;
+  pattern.reserve(text.size() + 4);
+  for (const QChar c : text) {
+    if (c == u'!' || c == u'%' || c == u'_' || c == u'[') pattern += u'!';
+    pattern += c;
+  }
+  return QuoteSqlText(u'%' + pattern + u'%') + QStringLiteral(" escape '!'");
+}

@@ -19,3 +19,7 @@ TPreparedText PrepareStatementText(const QString& sql, TSqlDialect dialect);
 
 // A text literal for SQL text: the value between single quotes, quotes inside doubled.
 QString QuoteSqlText(const QString& text);
+
+// A like pattern that finds the text anywhere, every character matched as typed ("%", "_" and
+// "[" included), with its escape clause: '%50!%%' escape '!'.
+QString SqlLikeContains(const QString& text);
