@@ -1,8 +1,12 @@
 #include "app/Units.h"
 
+#include "config/Company.h"
 #include "config/Formats.h"
+#include "config/KeyValue.h"
+#include "config/PickLists.h"
 #include "data/Database.h"
 #include "data/RecordSet.h"
+#include "operators/Operator.h"
 
 void InitDataUnit() {
   gDatabase = new TDatabase();
@@ -16,11 +20,26 @@ void FinalizeDataUnit() {
   gDatabase = nullptr;
 }
 
+// Nothing here touches the database: the settings and pick lists read on first use, the company
+// and the operator when start-up and login load them.
 void InitConfigUnit() {
   InstallProcessFormats();
+  gCompany = new TCompany();
+  gKeyValue = new TKeyValue2();
+  gPickLists = new TPickListSet();
+  gOperator = new TOperator();
 }
 
-void FinalizeConfigUnit() {}
+void FinalizeConfigUnit() {
+  delete gOperator;
+  gOperator = nullptr;
+  delete gPickLists;
+  gPickLists = nullptr;
+  delete gKeyValue;
+  gKeyValue = nullptr;
+  delete gCompany;
+  gCompany = nullptr;
+}
 
 TUnits::TUnits() {
   InitDataUnit();

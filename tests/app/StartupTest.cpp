@@ -7,9 +7,13 @@
 #include "TestDatabase.h"
 #include "app/Startup.h"
 #include "app/Units.h"
+#include "config/Company.h"
+#include "config/KeyValue.h"
+#include "config/PickLists.h"
 #include "data/Database.h"
 #include "data/RecordSet.h"
 #include "maintenance/AdminCommands.h"
+#include "operators/Operator.h"
 
 namespace {
 
@@ -28,6 +32,18 @@ TEST(StartupTest, NewInstallationGetsTheDefaultDataFileWithItsSchema) {
   gDatabase->SetConnected(false);
   ASSERT_TRUE(ConnectConfiguredDatabase());
   EXPECT_EQ(ReadDataSummary().Members, 1);
+}
+
+TEST(StartupTest, SettingsObjectsLiveWithTheUnitsWithoutTouchingTheDatabase) {
+  {
+    TUnits units;
+    ASSERT_TRUE(gCompany && gKeyValue && gPickLists && gOperator);
+    EXPECT_FALSE(gDatabase->Connected());
+    EXPECT_FALSE(gKeyValue->DataSet()->Active());
+    EXPECT_FALSE(gPickLists->DataSet()->Active());
+    EXPECT_EQ(gOperator->LoginId, "");
+  }
+  EXPECT_FALSE(gCompany || gKeyValue || gPickLists || gOperator);
 }
 
 TEST(StartupTest, UnreachableDatabaseIsReportedNotCreated) {
