@@ -89,16 +89,16 @@ TDBConfigFrm::TDBConfigFrm(QWidget* parent)
   });
   connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
   connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TDBConfigFrm::ComboBox1Change);
-  connect(jetDefaultCheckBox1, &QCheckBox::clicked, this,
-          &TDBConfigFrm::jetDefaultCheckBox1Click);
+  connect(jetDefaultCheckBox1, &QCheckBox::clicked, this, &TDBConfigFrm::jetDefaultCheckBox1Click);
   connect(jetFileButton1, &QPushButton::clicked, this, &TDBConfigFrm::jetFileButton1Click);
 
   // Enter moves to the next control, as Tab does.
   for (QWidget* control : std::initializer_list<QWidget*>{
-           ComboBox1, mssqlServerEdit1, mssqlPortEdit1, mssqlDbEdit1, mssqlUserEdit1,
-           mssqlPwEdit1, CheckBox1, jetDefaultCheckBox1, jetfileEdit1, jetFileButton1,
-           jetUserEdit1, jetPwEdit1, edtDipUrl1, edtDipUser1, pgServerEdit1, pgPortEdit1,
-           pgDbEdit1, pgUserEdit1, pgPwEdit1, Button1, Button2})
+           ComboBox1,    mssqlServerEdit1, mssqlPortEdit1,      mssqlDbEdit1, mssqlUserEdit1,
+           mssqlPwEdit1, CheckBox1,        jetDefaultCheckBox1, jetfileEdit1, jetFileButton1,
+           jetUserEdit1, jetPwEdit1,       edtDipUrl1,          edtDipUser1,  pgServerEdit1,
+           pgPortEdit1,  pgDbEdit1,        pgUserEdit1,         pgPwEdit1,    Button1,
+           Button2})
     control->installEventFilter(this);
 
   const QWidget* centre = parent ? parent->window() : nullptr;
@@ -292,9 +292,9 @@ void TDBConfigFrm::jetDefaultCheckBox1Click() {
 }
 
 void TDBConfigFrm::jetFileButton1Click() {
-  const QString file = QFileDialog::getOpenFileName(
-      this, QStringLiteral("选择SQLite数据文件"), jetfileEdit1->text(),
-      QStringLiteral("SQLite 数据文件 (*.db);;所有文件 (*)"));
+  const QString file =
+      QFileDialog::getOpenFileName(this, QStringLiteral("选择SQLite数据文件"), jetfileEdit1->text(),
+                                   QStringLiteral("SQLite 数据文件 (*.db);;所有文件 (*)"));
   if (!file.isEmpty()) jetfileEdit1->setText(file);
 }
 

@@ -20,8 +20,7 @@ void TDataSetModel::SetDataSet(TDataSet* dataSet) {
                  << connect(dataSet, &TDataSet::RowRemoved, this, &TDataSetModel::OnRowRemoved)
                  << connect(dataSet, &TDataSet::CurrentChanged, this,
                             &TDataSetModel::OnCurrentChanged)
-                 << connect(dataSet, &QObject::destroyed, this,
-                            [this] { SetDataSet(nullptr); });
+                 << connect(dataSet, &QObject::destroyed, this, [this] { SetDataSet(nullptr); });
   }
   RebuildColumns();
   OnCurrentChanged(CurrentRow());
@@ -127,7 +126,7 @@ QVariant TDataSetModel::data(const QModelIndex& index, int role) const {
       case Qt::CheckStateRole:
         if (!ShowsCheckBox(index.column())) return {};
         return VarToBool(dataSet_->ValueAt(index.row(), field->Index())) ? Qt::Checked
-                                                                          : Qt::Unchecked;
+                                                                         : Qt::Unchecked;
       case Qt::TextAlignmentRole:
         return field->IsNumeric() ? int(Qt::AlignRight | Qt::AlignVCenter)
                                   : int(Qt::AlignLeft | Qt::AlignVCenter);

@@ -43,14 +43,13 @@ std::optional<int> ParseInteger(const QString& text) {
 
 // "yyyy-m-d", optionally followed by "h:m" or "h:m:s" when a time may follow.
 QDateTime ParseDateText(const QString& text, bool timeAllowed) {
-  static const QRegularExpression form(QStringLiteral(
-      R"(^(\d{4})-(\d{1,2})-(\d{1,2})(?:\s+(\d{1,2}):(\d{1,2})(?::(\d{1,2}))?)?$)"));
+  static const QRegularExpression form(
+      QStringLiteral(R"(^(\d{4})-(\d{1,2})-(\d{1,2})(?:\s+(\d{1,2}):(\d{1,2})(?::(\d{1,2}))?)?$)"));
   const QRegularExpressionMatch match = form.match(text.trimmed());
   if (!match.hasMatch()) return {};
   const bool hasTime = match.capturedLength(4) > 0;
   if (hasTime && !timeAllowed) return {};
-  const QDate date(match.captured(1).toInt(), match.captured(2).toInt(),
-                   match.captured(3).toInt());
+  const QDate date(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
   const QTime time = hasTime ? QTime(match.captured(4).toInt(), match.captured(5).toInt(),
                                      match.captured(6).toInt())
                              : QTime(0, 0);

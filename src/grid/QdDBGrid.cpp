@@ -48,11 +48,16 @@ TqdDBGrid::TqdDBGrid(QWidget* parent)
   connect(actions_.Export2Excel, &QAction::triggered, this, [this] { SaveToExcelClick(); });
   connect(actions_.Export2Html, &QAction::triggered, this, [this] { SaveToHtmlClick(); });
   connect(actions_.Export, &QAction::triggered, this, &TqdDBGrid::ExportClick);
-  connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& position) {
-    popupMenu_->popup(viewport()->mapToGlobal(position));
-  });
+  connect(this, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& position) { popupMenu_->popup(viewport()->mapToGlobal(position)); });
   connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &TqdDBGrid::TitleClick);
   connect(model_, &TDataSetModel::CurrentRowChanged, this, &TqdDBGrid::FollowCurrentRow);
+  connect(model_, &TDataSetModel::ColumnsAboutToBeRebuilt, this,
+          [this] { layoutBeforeRebuild_ = Layout(); });
+  connect(model_, &TDataSetModel::ColumnsRebuilt, this, [this] {
+    markers_.Clear();
+    SetLayout(layoutBeforeRebuild_);
+  });
   connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           [this](const QModelIndex& current) {
             TDataSet* dataSet = DataSet();
@@ -216,8 +221,8 @@ void TqdDBGrid::FollowCurrentRow(int row) {
     if (!header->isSectionHidden(header->logicalIndex(position)))
       column = header->logicalIndex(position);
   following_ = true;
-  selectionModel()->setCurrentIndex(model_->index(row, std::max(column, 0)),
-                                    QItemSelectionModel::ClearAndSelect |
-                                        QItemSelectionModel::Rows);
+  selectionModel()->setCurrentIndex(
+      model_->index(row, std::max(column, 0)),
+      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   following_ = false;
 }

@@ -77,6 +77,7 @@ class TqdDBGrid : public QTableView {
   TGridActions actions_;
   TGridColumns columns_;
   TSortMarkers markers_;
+  QString layoutBeforeRebuild_;
   int layoutId_ = 0;
   bool following_ = false;
 };

@@ -160,8 +160,7 @@ bool TqdGridcx::SaveLayout(int key) {
 
 bool TqdGridcx::CheckDataSet() {
   if (!DataSet()) {
-    ShowInfo(QStringLiteral(
-        "系统错误: 没有为TqdGridcx.DataSource指定DataSet对象,请与作者联系!"));
+    ShowInfo(QStringLiteral("系统错误: 没有为TqdGridcx.DataSource指定DataSet对象,请与作者联系!"));
     return false;
   }
   if (!DataSet()->Active()) {
@@ -217,10 +216,9 @@ void TqdGridcx::QuickFilter(const QString& text) {
   if (!text.isEmpty()) {
     for (int i = 0; i < dataSet->FieldCount(); ++i) {
       const TField* field = dataSet->Field(i);
-      const bool textField = field->DataType() == TFieldType::String ||
-                             field->DataType() == TFieldType::WideString;
-      if (textField && !field->Calculated())
-        conditions << FilterContains(field->FieldName(), text);
+      const bool textField =
+          field->DataType() == TFieldType::String || field->DataType() == TFieldType::WideString;
+      if (textField && !field->Calculated()) conditions << FilterContains(field->FieldName(), text);
     }
   }
   const QString condition = conditions.join(QStringLiteral(" or "));
@@ -245,16 +243,14 @@ void TqdGridcx::SetColumnEditable(TField* field, bool focusable) {
 
 void TqdGridcx::SetEditing(bool editing) {
   model_->SetEditing(editing);
-  view_->setEditTriggers(editing ? QAbstractItemView::DoubleClicked |
-                                       QAbstractItemView::SelectedClicked |
-                                       QAbstractItemView::EditKeyPressed |
-                                       QAbstractItemView::AnyKeyPressed
-                                 : QAbstractItemView::NoEditTriggers);
+  view_->setEditTriggers(
+      editing ? QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
+                    QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed
+              : QAbstractItemView::NoEditTriggers);
 }
 
 void TqdGridcx::SetCellSelect(bool on) {
-  view_->setSelectionBehavior(on ? QAbstractItemView::SelectItems
-                                 : QAbstractItemView::SelectRows);
+  view_->setSelectionBehavior(on ? QAbstractItemView::SelectItems : QAbstractItemView::SelectRows);
 }
 
 void TqdGridcx::CustomDrawCell(QStyleOptionViewItem& option, const QModelIndex& index) {

@@ -23,7 +23,8 @@ TSortMarkers::TMarker TSortMarkers::MarkerOf(const QString& fieldName) const {
 QString TSortMarkers::SortText() const {
   QString text;
   for (const TMark& mark : marked_)
-    text += mark.FieldName + (mark.Marker == Up ? QStringLiteral(" DESC , ") : QStringLiteral(", "));
+    text +=
+        mark.FieldName + (mark.Marker == Up ? QStringLiteral(" DESC , ") : QStringLiteral(", "));
   text.chop(2);
   return text;
 }

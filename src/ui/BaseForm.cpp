@@ -70,8 +70,8 @@ TaFrm::TaFrm(QWidget* parent) : QDialog(parent) {
 }
 
 void TaFrm::ShowHelp(const QString& topic) {
-  const QString page = THelpTopics::PageOf(topic.isEmpty() ? THelpTopics::TopicOf(objectName())
-                                                            : topic);
+  const QString page =
+      THelpTopics::PageOf(topic.isEmpty() ? THelpTopics::TopicOf(objectName()) : topic);
   if (!page.isEmpty()) TShell::OpenFile(page);
 }
 
@@ -129,7 +129,6 @@ void TaFrm::mousePressEvent(QMouseEvent* event) {
 }
 
 void TaFrm::mouseMoveEvent(QMouseEvent* event) {
-  if (Borderless())
-    setCursor(CursorOf(BorderlessHitTest(event->position().toPoint(), size())));
+  if (Borderless()) setCursor(CursorOf(BorderlessHitTest(event->position().toPoint(), size())));
   QDialog::mouseMoveEvent(event);
 }

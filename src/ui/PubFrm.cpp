@@ -121,9 +121,13 @@ QList<TPainterFn> Pictures() {
         p.drawRect(QRectF(4.5, 10.5, 7, 4));
       },
       // 9 previous
-      [](QPainter& p) { Arrow(p, {13, 8}, {3, 8}, kBlue); },
+      [](QPainter& p) {
+        Arrow(p, {13, 8}, {3, 8}, kBlue);
+      },
       // 10 next
-      [](QPainter& p) { Arrow(p, {3, 8}, {13, 8}, kBlue); },
+      [](QPainter& p) {
+        Arrow(p, {3, 8}, {13, 8}, kBlue);
+      },
       // 11 export
       [](QPainter& p) {
         Document(p);
@@ -143,8 +147,8 @@ QList<TPainterFn> Pictures() {
       [](QPainter& p) {
         p.setPen(Pen(kDark, 1));
         p.setBrush(kBlue);
-        p.drawPolygon(QPolygonF({{1.5, 2.5}, {14.5, 2.5}, {9.5, 8.5}, {9.5, 14}, {6.5, 12.5},
-                                 {6.5, 8.5}}));
+        p.drawPolygon(
+            QPolygonF({{1.5, 2.5}, {14.5, 2.5}, {9.5, 8.5}, {9.5, 14}, {6.5, 12.5}, {6.5, 8.5}}));
       },
       // 15 edit
       [](QPainter& p) {

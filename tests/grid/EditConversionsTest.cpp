@@ -25,14 +25,14 @@ TEST(EditConversionsTest, NumberKeysFormOnlyNumbers) {
     QChar key;
     bool accepted;
   } cases[] = {
-      {etNumber, "0", u'0', false},   {etNumber, "0", u'5', true},     // gives 05
-      {etNumber, "0.5", u'0', true},  {etNumber, "05", u'0', false},
-      {etNumber, "", u'.', false},    {etNumber, "12.3", u'.', false},
-      {etNumber, "12", u'.', true},   {etNumber, "12", u'-', false},
-      {etNumber, "12", u'a', false},  {etNumber, "", QChar(8), true},  // Backspace
+      {etNumber, "0", u'0', false},    {etNumber, "0", u'5', true},  // gives 05
+      {etNumber, "0.5", u'0', true},   {etNumber, "05", u'0', false},
+      {etNumber, "", u'.', false},     {etNumber, "12.3", u'.', false},
+      {etNumber, "12", u'.', true},    {etNumber, "12", u'-', false},
+      {etNumber, "12", u'a', false},   {etNumber, "", QChar(8), true},  // Backspace
       {etNumber, "", QChar(13), true}, {etInteger, "1", u'.', false},
-      {etInteger, "1", u'0', true},   {etInteger, "", u'-', false},
-      {etInteger, "", u'张', false},  {etFree, "", u'张', true},
+      {etInteger, "1", u'0', true},    {etInteger, "", u'-', false},
+      {etInteger, "", u'张', false},   {etFree, "", u'张', true},
   };
   for (const auto& c : cases)
     EXPECT_EQ(EditAcceptsKey(c.type, c.key, c.text), c.accepted)

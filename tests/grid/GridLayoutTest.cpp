@@ -33,8 +33,8 @@ TEST(GridLayoutTest, TextHasOneLinePerFieldInColumnOrder) {
 TEST(GridLayoutTest, ApplySetsVisibilityWidthAndOrder) {
   QList<TGridColumn> columns =
       Cols({{"Id", true, 50}, {"Name", true, 60}, {"CardNo", true, 70}, {"Mobile", false, 80}});
-  EXPECT_TRUE(TGridLayout::Apply("CardNo=True90\r\nname=False40\r\nId=TRUE55\r\nGone=True9\r\n",
-                                 columns));
+  EXPECT_TRUE(
+      TGridLayout::Apply("CardNo=True90\r\nname=False40\r\nId=TRUE55\r\nGone=True9\r\n", columns));
   const QList<TGridColumn> expected =
       Cols({{"CardNo", true, 90}, {"Name", false, 40}, {"Id", false, 55}, {"Mobile", false, 80}});
   ASSERT_EQ(columns.size(), expected.size());
@@ -119,10 +119,11 @@ TEST_P(GridLayoutStoreTest, SavedLayoutComesBackInTheNextWindow) {
   grid->View()->horizontalHeader()->moveSection(3, 0);
   grid->SaveLayoutClick();
   EXPECT_EQ(messages->Texts(), QStringList({"\r\n列样式保存成功.\t"}));
-  const QString expected = QString("Balance=True%1\r\nName=True55\r\nCardNo=False%2\r\nMobile=True%3\r\n")
-                               .arg(columns.DefaultWidth(3))
-                               .arg(columns.DefaultWidth(1))
-                               .arg(columns.DefaultWidth(2));
+  const QString expected =
+      QString("Balance=True%1\r\nName=True55\r\nCardNo=False%2\r\nMobile=True%3\r\n")
+          .arg(columns.DefaultWidth(3))
+          .arg(columns.DefaultWidth(1))
+          .arg(columns.DefaultWidth(2));
   EXPECT_EQ(Stored(), expected);
   grid->SaveLayoutClick();
   EXPECT_EQ(VarToInt(Scalar("select count(*) from syscols")), 1);

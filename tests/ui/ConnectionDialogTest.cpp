@@ -115,9 +115,9 @@ TEST_F(ConnectionDialogTest, PortThatIsNoNumberIsRefusedAndNothingIsSaved) {
   for (const char* port : {"abc", "5432x", "0", "70000", ""}) {
     dialog.pgPortEdit1->setText(port);
     EXPECT_FALSE(dialog.Button1Click()) << port;
-    EXPECT_EQ(messages->LastText(),
-              QString("\r\n端口 \"%1\" 不是有效的端口号,请输入 1 到 65535 之间的数字.\t")
-                  .arg(port));
+    EXPECT_EQ(
+        messages->LastText(),
+        QString("\r\n端口 \"%1\" 不是有效的端口号,请输入 1 到 65535 之间的数字.\t").arg(port));
   }
   EXPECT_EQ(ConfigBytes(), before);
 

@@ -185,8 +185,7 @@ TEST(FormsTest, ProjectLaunchesShippedFilesAndConfigurableAddresses) {
   const QUrl mail = launches->Urls[3];
   EXPECT_EQ(mail.scheme(), "mailto");
   EXPECT_EQ(mail.path(), "buy@shop.example.org");
-  EXPECT_EQ(QUrlQuery(mail).queryItemValue("subject", QUrl::FullyDecoded),
-            AppTitle + " 购买咨询");
+  EXPECT_EQ(QUrlQuery(mail).queryItemValue("subject", QUrl::FullyDecoded), AppTitle + " 购买咨询");
 }
 
 }  // namespace
