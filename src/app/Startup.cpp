@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "config/Configer.h"
@@ -23,6 +24,15 @@ bool ConnectConfiguredDatabase() {
     }
   }
   return gDatabase->Connect(connectionString);
+}
+
+bool CheckConnection(const std::function<bool()>& confirmDialog,
+                     const std::function<bool()>& connect) {
+  while (!connect()) {
+    if (!confirmDialog()) break;
+    QCoreApplication::processEvents();
+  }
+  return gDatabase->Connected();
 }
 
 TDataSummary ReadDataSummary() {

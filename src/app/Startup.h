@@ -1,10 +1,17 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 // Connects gDatabase to the database that cfg.ini names. A new installation on the default data
 // file gets that file created with the whole schema. Returns whether the database is connected.
 bool ConnectConfiguredDatabase();
+
+// The start-up check: connects to the configured database and, as long as that fails, shows the
+// connection dialog; confirming it (which saves the new values) tries again with them, anything
+// else gives up. Returns whether the database is connected at the end.
+bool CheckConnection(const std::function<bool()>& confirmDialog,
+                     const std::function<bool()>& connect = ConnectConfiguredDatabase);
 
 // The counts that tell an operator which data the program is on.
 struct TDataSummary {

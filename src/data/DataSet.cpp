@@ -83,6 +83,10 @@ QString TField::DisplayText() const {
   return VarToStr(value);
 }
 
+QString TField::DisplayTextAt(int row) const {
+  return dataSet_->DisplayTextAt(*this, row);
+}
+
 QVariant TField::Convert(const QVariant& raw) const {
   if (VarIsNull(raw)) return QVariant();
   switch (type_) {
@@ -249,8 +253,23 @@ QVariant TDataSet::ValueAt(int row, int fieldIndex) const {
   return rows_[StorageIndex(row)].value(fieldIndex);
 }
 
+QString TDataSet::DisplayTextAt(const TField& field, int row) {
+  if (!Active() || row < 0 || row >= view_.size()) return {};
+  const int saved = displayRow_;
+  displayRow_ = row;
+  try {
+    QString text = field.DisplayText();
+    displayRow_ = saved;
+    return text;
+  } catch (...) {
+    displayRow_ = saved;
+    throw;
+  }
+}
+
 QVariant TDataSet::CurrentValue(int fieldIndex) const {
   if (state_ == TDataSetState::CalcFields) return rows_[calcRow_].value(fieldIndex);
+  if (displayRow_ >= 0) return rows_[StorageIndex(displayRow_)].value(fieldIndex);
   if (!Active() || current_ < 0) return {};
   return rows_[StorageIndex(current_)].value(fieldIndex);
 }

@@ -68,6 +68,8 @@ class TField {
   void SetAsDateTime(const QDateTime& value) { SetValue(value); }
   // The text a grid shows: OnGetText, else the display format, else AsString.
   QString DisplayText() const;
+  // The same for a visible row other than the current one, without moving the cursor.
+  QString DisplayTextAt(int row) const;
 
   // Converts a raw value (from a driver, or set by a caller) to this field's kind; NULL stays NULL.
   QVariant Convert(const QVariant& raw) const;
@@ -197,6 +199,7 @@ class TDataSet : public QObject {
  private:
   friend class TField;
   QVariant CurrentValue(int fieldIndex) const;
+  QString DisplayTextAt(const TField& field, int row);
   void SetCurrentValue(int fieldIndex, const QVariant& value);
   void CalculateRow(int storageIndex);
   void CalculateAll();
@@ -221,7 +224,8 @@ class TDataSet : public QObject {
   bool eof_ = true;
   TDataSetState state_ = TDataSetState::Inactive;
   TRow editBackup_;
-  int calcRow_ = -1;  // storage row whose calculated fields are being computed
+  int calcRow_ = -1;     // storage row whose calculated fields are being computed
+  int displayRow_ = -1;  // visible row whose values a display text is read from
   QString filter_;
   bool filtered_ = false;
   QString sort_;

@@ -28,6 +28,24 @@ QString PostgresTestConnectionString() {
   return connectionString;
 }
 
+namespace {
+class PostgresCleanup : public testing::Environment {
+ public:
+  void TearDown() override {
+    const QString server = qEnvironmentVariable("HARMOZ_TEST_PG");
+    if (server.isEmpty() || PostgresTestConnectionString().isEmpty()) return;
+    TDatabase maintenance;
+    maintenance.OpenWith(server);
+    maintenance.Execute(QStringLiteral("drop database if exists harmoz_t%1 with (force)")
+                            .arg(QCoreApplication::applicationPid()));
+  }
+};
+}  // namespace
+
+testing::Environment* NewPostgresCleanup() {
+  return new PostgresCleanup;
+}
+
 TFreshDatabase::TFreshDatabase(TBackend backend) {
   gDatabase = new TDatabase();
   gRecordSet = new TRecordSet();

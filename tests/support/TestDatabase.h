@@ -17,6 +17,9 @@ std::string BackendName(const testing::TestParamInfo<TBackend>& info);
 // that ./test started; empty when no server was given (PostgreSQL tests then skip).
 QString PostgresTestConnectionString();
 
+// Drops this process's PostgreSQL database when the run ends; for a test main.
+testing::Environment* NewPostgresCleanup();
+
 // A fresh database with the whole schema and the delivered rows, installed as gDatabase with a
 // new gRecordSet for the life of the object. On PostgreSQL the process's database is emptied.
 class TFreshDatabase {
