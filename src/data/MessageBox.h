@@ -5,7 +5,8 @@
 
 class TDataSet;
 
-enum class TMsgKind { Information, Warning, Error, Confirmation };
+// Plain: no icon, the program's title as caption.
+enum class TMsgKind { Information, Warning, Error, Confirmation, Plain };
 enum class TMsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class TMsgResult { Ok, Cancel, Yes, No };
 

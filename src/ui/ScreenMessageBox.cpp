@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "app/Product.h"
+
 namespace {
 
 QString CaptionOf(TMsgKind kind) {
@@ -16,6 +18,8 @@ QString CaptionOf(TMsgKind kind) {
       return QStringLiteral("错误");
     case TMsgKind::Confirmation:
       return QStringLiteral("确认");
+    case TMsgKind::Plain:
+      return AppTitle;
   }
   return {};
 }
@@ -30,6 +34,8 @@ QMessageBox::Icon IconOf(TMsgKind kind) {
       return QMessageBox::Critical;
     case TMsgKind::Confirmation:
       return QMessageBox::Question;
+    case TMsgKind::Plain:
+      return QMessageBox::NoIcon;
   }
   return QMessageBox::NoIcon;
 }
