@@ -67,9 +67,9 @@ TCompanyInfoFrm::TCompanyInfoFrm(QWidget* parent) : TADlgFrm(parent) {
   profileLabel->setBuddy(MemIntrol1);
 
   QWidget* previous = EdtCompany1;
-  for (QWidget* next : std::initializer_list<QWidget*>{EdtLawMan1, EdtTel1, EdtFax1, EdtAddress1,
-                                                       edtZip1, MemIntrol1, OkBtn1, CancelBtn1,
-                                                       HelpBtn1}) {
+  for (QWidget* next :
+       std::initializer_list<QWidget*>{EdtLawMan1, EdtTel1, EdtFax1, EdtAddress1, edtZip1,
+                                       MemIntrol1, OkBtn1, CancelBtn1, HelpBtn1}) {
     setTabOrder(previous, next);
     previous = next;
   }

@@ -84,8 +84,7 @@ TLoginFrm::TLoginFrm(QWidget* parent) : TADlgFrm(parent) {
   BuildEntries(ClientPanel());
   FillLoginIds();
   const QString lastLoginId = TConfiger::ReadLastLoginId();
-  edtLoginId1->setEditText(lastLoginId.isEmpty() ? QString::fromLatin1(kSuperUserId)
-                                                 : lastLoginId);
+  edtLoginId1->setEditText(lastLoginId.isEmpty() ? QString::fromLatin1(kSuperUserId) : lastLoginId);
 
   setTabOrder(edtPassword1, edtLoginId1);
   setTabOrder(edtLoginId1, OkBtn1);

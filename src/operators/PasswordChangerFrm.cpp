@@ -19,8 +19,7 @@ constexpr int kLabelRise = 16;
 
 class TScreenPasswordDialog : public IPasswordDialog {
  public:
-  explicit TScreenPasswordDialog(const QString& userId)
-      : form_(QApplication::activeWindow()) {
+  explicit TScreenPasswordDialog(const QString& userId) : form_(QApplication::activeWindow()) {
     form_.SetUserId(userId);
   }
 
@@ -44,8 +43,8 @@ TPasswordChangerFrm::TPasswordChangerFrm(QWidget* parent) : TADlgFrm(parent) {
   setObjectName(QStringLiteral("PasswordChangerFrm"));
   setWindowTitle(QStringLiteral("更改密码"));
   QWidget* panel = ClientPanel();
-  const auto addEntry = [panel](const QString& caption, const char* labelName,
-                                const char* editName, int top, QLabel** label) {
+  const auto addEntry = [panel](const QString& caption, const char* labelName, const char* editName,
+                                int top, QLabel** label) {
     *label = new QLabel(caption, panel);
     (*label)->setObjectName(QLatin1String(labelName));
     (*label)->move(kLeft, top - kLabelRise);

@@ -11,6 +11,7 @@
 #include "config/Company.h"
 #include "config/CompanyEditor.h"
 #include "config/CompanyInfoFrm.h"
+#include "data/RecordSet.h"
 
 namespace {
 
@@ -22,8 +23,8 @@ TEST(CompanyInfoFrmTest, TabVisitsTheSevenFieldsInOrderThenTheButtons) {
   QApplication::setActiveWindow(&form);
   ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
   form.EdtCompany1->setFocus();
-  const QList<QWidget*> expected = {form.EdtLawMan1, form.EdtTel1,     form.EdtFax1,
-                                    form.EdtAddress1, form.edtZip1,     form.MemIntrol1,
+  const QList<QWidget*> expected = {form.EdtLawMan1,  form.EdtTel1,   form.EdtFax1,
+                                    form.EdtAddress1, form.edtZip1,   form.MemIntrol1,
                                     form.OkBtn1,      form.CancelBtn1};
   for (QWidget* next : expected) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

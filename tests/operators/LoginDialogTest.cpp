@@ -109,21 +109,23 @@ TEST_P(LoginTest, RefusedCredentialsKeepTheDialogSilentlyAndChangeNothing) {
 
 TEST_P(LoginTest, LoginThroughTheDialogReplacesTheOperatorAndUpgradesItsPassword) {
   LogInAsBoss();
-  TModalScript operatorAtScreen({
-      [](QDialog& dialog) {
-        auto& login = Form<TLoginFrm>(dialog);
-        login.edtLoginId1->setEditText("clerk");
-        login.edtPassword1->setText("wrong");
-        QTest::keyClick(login.edtPassword1, Qt::Key_Return);
-      },
-      [](QDialog& dialog) {
-        auto& login = Form<TLoginFrm>(dialog);
-        login.edtPassword1->setText("pw1");
-        QTest::keyClick(login.edtPassword1, Qt::Key_Return);
-      },
-  });
-  EXPECT_TRUE(RunLoginDialog());
-  EXPECT_TRUE(operatorAtScreen.Done());
+  {
+    TModalScript operatorAtScreen({
+        [](QDialog& dialog) {
+          auto& login = Form<TLoginFrm>(dialog);
+          login.edtLoginId1->setEditText("clerk");
+          login.edtPassword1->setText("wrong");
+          QTest::keyClick(login.edtPassword1, Qt::Key_Return);
+        },
+        [](QDialog& dialog) {
+          auto& login = Form<TLoginFrm>(dialog);
+          login.edtPassword1->setText("pw1");
+          QTest::keyClick(login.edtPassword1, Qt::Key_Return);
+        },
+    });
+    EXPECT_TRUE(RunLoginDialog());
+    EXPECT_TRUE(operatorAtScreen.Done());
+  }
   EXPECT_EQ(gOperator->LoginId, "clerk");
   EXPECT_TRUE(gOperator->HasRight(kRightExport));
   EXPECT_FALSE(gOperator->HasRight(kRightClearData));

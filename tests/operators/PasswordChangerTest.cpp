@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStyle>
 
 #include "ModalScript.h"
@@ -64,8 +65,9 @@ class ScreenPasswordDialogTest : public DatabaseTest {
 };
 
 TEST_P(ScreenPasswordDialogTest, ChangeLoopShowsTheDialogAndReopensItAsItWas) {
-  Db().Execute("insert into operator(LoginId,[Password],Name,Rights) values "
-               "('clerk','','clerk','')");
+  Db().Execute(
+      "insert into operator(LoginId,[Password],Name,Rights) values "
+      "('clerk','','clerk','')");
   TOperator clerk;
   clerk.LoadByLoginId("clerk");
   clerk.SetPassword("old");

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QTimer>
 #include <functional>
+#include <stdexcept>
 
 // Plays the operator at a modal dialog: while a modal dialog is up, each timer tick runs the next
 // step on it. A dialog still up when the steps have run out (or after ten seconds) is cancelled
@@ -16,8 +17,7 @@ class TModalScript {
  public:
   using TStep = std::function<void(QDialog& dialog)>;
 
-  explicit TModalScript(QList<TStep> steps)
-      : steps_(std::move(steps)), deadline_(10000) {
+  explicit TModalScript(QList<TStep> steps) : steps_(std::move(steps)), deadline_(10000) {
     QObject::connect(&timer_, &QTimer::timeout, [this] { Tick(); });
     timer_.start(5);
   }
