@@ -1,31 +1,64 @@
-#include <QCoreApplication>
-#include <QTextStream>
+// The program's start-up: shared objects, application, splash while connecting, company
+// profile, main window, login, then the event loop until the main window closes.
+#include <QDir>
 
+#include "app/Application.h"
+#include "app/Mall.h"
 #include "app/Product.h"
-#include "app/Startup.h"
+#include "app/SplashFrm.h"
 #include "app/Units.h"
-#include "data/Database.h"
-#include "data/Errors.h"
+#include "config/Company.h"
+#include "config/CompanyInfoFrm.h"
+#include "config/DBConfigFrm.h"
+#include "data/RightCheck.h"
+#include "operators/Operator.h"
+#include "operators/PasswordChangerFrm.h"
+#include "ui/MainFrm.h"
+#include "ui/PubFrm.h"
+
+namespace {
+
+void InstallWindowsSeams() {
+  TApplication::InstallScreenMessageBox();
+  InstallRightCheck([](int right) { return gOperator->CheckRight(right, true); });
+  InstallScreenPasswordDialog();
+  InstallScreenCompanyEditor();
+}
+
+int Run(TApplication& application) {
+  gMall = new Tmall(&application);
+  auto splash = std::make_unique<TSplashFrm>();
+  splash->show();
+  splash->ShowHint(QStringLiteral("正在连接数据库,请稍候..."));
+  if (!TDBConfigFrm::CheckConnection()) return 0;
+
+  splash->ShowHint(QStringLiteral("正在创建公共对象,请稍候..."));
+  gCompany->Load();
+  splash->ShowHint(QString());
+  splash->ShowHint(QStringLiteral("正在创建主程序,请稍候..."));
+  gPubFrm = new TPubFrm(&application);
+  auto mainForm = std::make_unique<TmainFrm>();
+  splash.reset();
+
+  if (!mainForm->Login(true)) return 0;
+  mainForm->showMaximized();
+  gMall->AfterLogin();
+  return application.exec();
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   TUnits units;
-  QCoreApplication application(argc, argv);
+  TApplication application(argc, argv);
   SetProductGlobals();
-  QCoreApplication::setApplicationName(ProgramName);
-  QTextStream out(stdout);
-  out << AppTitle << " - " << AppVersion << Qt::endl;
-  out << "正在连接数据库,请稍候..." << Qt::endl;
-  if (!ConnectConfiguredDatabase()) return 1;
+  TApplication::setApplicationName(AppTitle);
+  TApplication::processEvents();
+  InstallWindowsSeams();
   try {
-    const TDataSummary summary = ReadDataSummary();
-    out << "数据库: " << gDatabase->KindName() << Qt::endl;
-    out << "数据位置: " << gDatabase->DataLocation() << Qt::endl;
-    out << "会员: " << summary.Members << "  商品: " << summary.Commodities
-        << "  操作员: " << summary.Operators << Qt::endl;
-  } catch (const EError& error) {
-    QTextStream(stderr) << error.Message() << Qt::endl;
+    return Run(application);
+  } catch (...) {
+    TApplication::ShowException(std::current_exception());
     return 1;
   }
-  gDatabase->SetConnected(false);
-  return 0;
 }
