@@ -26,6 +26,9 @@ void InstallWindowsSeams() {
 }
 
 int Run(TApplication& application) {
+  // The splash and the login dialog close before the main window shows: that must not end the
+  // program.
+  application.setQuitOnLastWindowClosed(false);
   gMall = new Tmall(&application);
   auto splash = std::make_unique<TSplashFrm>();
   splash->show();
@@ -42,6 +45,7 @@ int Run(TApplication& application) {
 
   if (!mainForm->Login(true)) return 0;
   mainForm->showMaximized();
+  application.setQuitOnLastWindowClosed(true);
   gMall->AfterLogin();
   return application.exec();
 }

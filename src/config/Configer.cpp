@@ -71,7 +71,8 @@ QString TConfiger::EmbeddedConnectionString(const QString& dataFile) {
 }
 
 TConfiger::TConfiger() : file_(OpenConfigFile()) {
-  const bool fresh = !file_->Exists();
+  // A file without connection settings (only the last login id, say) is a new installation too.
+  const bool fresh = !file_->HasSection(kDb);
   mssqlServer = file_->ReadString(kDb, "mssqlServer", QString());
   mssqlPort = file_->ReadInteger(kDb, "mssqlPort", 1433);
   mssqlDb = file_->ReadString(kDb, "mssqlDb", QString());

@@ -80,6 +80,10 @@ bool TIniFile::HasKey(const QString& section, const QString& key) const {
   return sectionLine >= 0 && FindKey(lines, sectionLine, ToGbk(key)) >= 0;
 }
 
+bool TIniFile::HasSection(const QString& section) const {
+  return FindSection(ReadLines(), ToGbk(section)) >= 0;
+}
+
 QByteArray TIniFile::ReadBytes(const QString& section, const QString& key) const {
   const QList<QByteArray> lines = ReadLines();
   const qsizetype sectionLine = FindSection(lines, ToGbk(section));

@@ -20,6 +20,7 @@ class TIniFile {
   bool ReadBool(const QString& section, const QString& key, bool fallback) const;
   QByteArray ReadBytes(const QString& section, const QString& key) const;
   bool HasKey(const QString& section, const QString& key) const;
+  bool HasSection(const QString& section) const;
 
   void WriteString(const QString& section, const QString& key, const QString& value);
   void WriteInteger(const QString& section, const QString& key, int value);

@@ -62,7 +62,8 @@ void TGridFooter::paintEvent(QPaintEvent*) {
   painter.drawLine(0, 0, width(), 0);
   painter.setPen(palette().color(QPalette::Text));
   const QHeaderView* header = view_->horizontalHeader();
-  const int offset = view_->viewport()->mapTo(this, QPoint(0, 0)).x();
+  // The footer is the view's sibling, not its ancestor: go through global coordinates.
+  const int offset = mapFromGlobal(view_->viewport()->mapToGlobal(QPoint(0, 0))).x();
   for (int item = 0; item < sums_.size(); ++item) {
     const int column = model_->ColumnOf(sums_[item]);
     if (column < 0 || header->isSectionHidden(column)) continue;

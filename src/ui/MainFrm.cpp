@@ -313,22 +313,23 @@ QWidget* TmainFrm::CreateConsumePanel() {
   layout->addWidget(top);
 
   auto* bar = new QWidget;
+  bar->setObjectName(QStringLiteral("pnlConsumeBar1"));
+  bar->setAttribute(Qt::WA_StyledBackground);
   bar->setStyleSheet(
-      QStringLiteral("background: %1; color: white; font-size: 15px;").arg(QLatin1String(kGreen)));
+      QStringLiteral(
+          "#pnlConsumeBar1 { background: %1; } QLabel { color: white; font-size: 15px; }")
+          .arg(QLatin1String(kGreen)));
   auto* barLayout = new QHBoxLayout(bar);
   barLayout->addWidget(new QLabel(QStringLiteral("会员消费列表:")));
   barLayout->addStretch();
   barLayout->addWidget(new QLabel(QStringLiteral("会员消费商品清单:")));
   barLayout->addStretch();
   QPushButton* addBill = new QPushButton(QStringLiteral("添加消费"));
-  addBill->setStyleSheet(QStringLiteral("color: black;"));
   QAction* addBillAction = Action("ConsumeAddAction1");
   addBill->setEnabled(addBillAction->isEnabled());
   connect(addBill, &QPushButton::clicked, addBillAction, &QAction::trigger);
   barLayout->addWidget(addBill);
-  QPushButton* redeem = Unavailable("兑换礼品");
-  redeem->setStyleSheet(QStringLiteral("color: black;"));
-  barLayout->addWidget(redeem);
+  barLayout->addWidget(Unavailable("兑换礼品"));
   layout->addWidget(bar);
 
   auto* splitter = new QSplitter(Qt::Horizontal);

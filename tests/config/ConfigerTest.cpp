@@ -35,6 +35,11 @@ TEST_F(ConfigerTest, NewInstallationStartsOnTheDefaultDataFile) {
             "Provider=SQLite;Data Source=" + home.File("harmoz.db") + ";");
 }
 
+TEST_F(ConfigerTest, LastLoginIdAloneLeavesTheInstallationOnTheDefaultDataFile) {
+  TConfiger::WriteLastLoginId("sa");
+  EXPECT_EQ(TConfiger().providerIdx, kProviderEmbedded);
+}
+
 TEST_F(ConfigerTest, ExistingFileWithoutKeysUsesTheDescribedDefaults) {
   WriteFile("[db]\r\nmssqlPort=abc\r\nmssqlServer = db-host \r\n");
   TConfiger configer;
