@@ -405,6 +405,22 @@ void TDataSet::Prior() {
   MoveTo(current_ - 1);
 }
 
+void TDataSet::ForEachRow(const std::function<void()>& visit) {
+  CheckBrowseMode();
+  const int current = current_;
+  DisableControls();
+  try {
+    for (First(); !Eof(); Next()) visit();
+  } catch (...) {
+    MoveTo(current);
+    EnableControls();
+    throw;
+  }
+  MoveTo(current);
+  bof_ = eof_ = view_.isEmpty();
+  EnableControls();
+}
+
 bool TDataSet::Locate(const QString& fieldNames, const QVariantList& values,
                       TLocateOptions options) {
   CheckBrowseMode();

@@ -158,6 +158,9 @@ class TDataSet : public QObject {
   bool Eof() const { return eof_; }
   // Makes the first visible row whose fields (names separated by ";") hold the values current.
   bool Locate(const QString& fieldNames, const QVariantList& values, TLocateOptions options = {});
+  // Visits every visible row in order with views held back, then makes the row that was current
+  // current again.
+  void ForEachRow(const std::function<void()>& visit);
   // The value of a field in a visible row, without moving the cursor.
   QVariant ValueAt(int row, int fieldIndex) const;
 

@@ -117,16 +117,10 @@ void TRecordSet::Fill(QSqlQuery& query) {
 
 QString TRecordSet::JoinValues(TField* field, const QString& separator) {
   if (!dataSet_->Active() || dataSet_->IsEmpty()) return {};
-  QString joined;
-  dataSet_->DisableControls();
-  dataSet_->First();
-  while (!dataSet_->Eof()) {
-    if (dataSet_->RecNo() > 1) joined += separator;
-    joined += field->AsString();
-    dataSet_->Next();
-  }
-  dataSet_->EnableControls();
-  return joined;
+  QStringList values;
+  dataSet_->ForEachRow([&] { values << field->AsString(); });
+  dataSet_->Last();
+  return values.join(separator);
 }
 
 void TRecordSet::Refresh() {

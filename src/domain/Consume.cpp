@@ -284,15 +284,9 @@ void TConsumedlSet::AppendData(const RConsumedl& line) {
 }
 
 RConsumedls TConsumedlSet::GetLines() const {
-  TDataSet* lines = DataSet();
-  RConsumedls result;
-  if (!lines->Active()) return result;
-  const int current = lines->RecNo();
-  lines->DisableControls();
-  for (lines->First(); !lines->Eof(); lines->Next()) result << GetAsData();
-  if (current > 0) lines->SetRecNo(current);
-  lines->EnableControls();
-  return result;
+  RConsumedls lines;
+  if (DataSet()->Active()) DataSet()->ForEachRow([&] { lines << GetAsData(); });
+  return lines;
 }
 
 void TConsumedlSet::SetLines(const RConsumedls& lines) {

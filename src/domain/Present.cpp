@@ -62,14 +62,8 @@ void TPresentSet::SetAsData(const RPresent& p) {
 }
 
 RPresents TPresentSet::GetItems() const {
-  TDataSet* rows = DataSet();
   RPresents items;
-  if (!rows->Active()) return items;
-  const int current = rows->RecNo();
-  rows->DisableControls();
-  for (rows->First(); !rows->Eof(); rows->Next()) items << GetAsData();
-  if (current > 0) rows->SetRecNo(current);
-  rows->EnableControls();
+  if (DataSet()->Active()) DataSet()->ForEachRow([&] { items << GetAsData(); });
   return items;
 }
 
