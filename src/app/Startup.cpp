@@ -35,10 +35,11 @@ bool CheckConnection(const std::function<bool()>& confirmDialog,
   return gDatabase->Connected();
 }
 
-TDataSummary ReadDataSummary() {
-  auto count = [](const QString& sql) {
-    gRecordSet->OpenSql(sql);
-    return VarToInt(gRecordSet->DataSet()->Field(0)->Value());
+TDataSummary ReadDataSummary(TDatabase& database) {
+  TRecordSet counts(&database);
+  auto count = [&counts](const QString& sql) {
+    counts.OpenSql(sql);
+    return VarToInt(counts.DataSet()->Field(0)->Value());
   };
   TDataSummary summary;
   summary.Members = count(QStringLiteral("select count(*) from members"));

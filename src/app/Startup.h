@@ -1,5 +1,7 @@
 #pragma once
 
+class TDatabase;
+
 #include <QString>
 #include <functional>
 
@@ -19,4 +21,4 @@ struct TDataSummary {
   int Commodities = 0;
   int Operators = 0;
 };
-TDataSummary ReadDataSummary();
+TDataSummary ReadDataSummary(TDatabase& database);

@@ -13,10 +13,10 @@ struct TFieldSpec {
   int Size = -1;
 };
 
-inline void DeclareFields(TRecordSet& set, std::initializer_list<TFieldSpec> specs) {
-  for (const TFieldSpec& spec : specs)
-    set.AddField(spec.Type, QString::fromUtf8(spec.Name), QString::fromUtf8(spec.Label),
-                 spec.Visible, spec.Size);
+inline void DeclareFields(TRecordSet& set, std::initializer_list<TFieldSpec> columns) {
+  for (const TFieldSpec& column : columns)
+    set.AddField(column.Type, QString::fromUtf8(column.Name), QString::fromUtf8(column.Label),
+                 column.Visible, column.Size);
 }
 
 inline QString ShowTick(const TField& field) {

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "app/Startup.h"
 #include "config/Configer.h"
 #include "data/Database.h"
 #include "data/Errors.h"
@@ -34,7 +35,12 @@ int Check(TDatabase& database, QTextStream& out) {
   out << "数据位置: " << database.DataLocation() << Qt::endl;
   const QStringList problems = TSchema::Check(database);
   for (const QString& problem : problems) out << problem << Qt::endl;
-  if (problems.isEmpty()) out << "表和列齐全." << Qt::endl;
+  if (problems.isEmpty()) {
+    out << "表和列齐全." << Qt::endl;
+    const TDataSummary summary = ReadDataSummary(database);
+    out << "会员: " << summary.Members << "  商品: " << summary.Commodities
+        << "  操作员: " << summary.Operators << Qt::endl;
+  }
   return problems.isEmpty() ? 0 : 1;
 }
 
