@@ -2,17 +2,23 @@
 
 #include <QHeaderView>
 #include <QTableView>
+#include <algorithm>
 
 #include "grid/DataSetModel.h"
 
 namespace {
 constexpr int kCellPadding = 8;
-}
+// A long text field (50 characters and more) starts narrower; the operator widens it and saves
+// the layout where that matters.
+constexpr int kMaxDefaultCharacters = 24;
+}  // namespace
 
 int TGridColumns::DefaultWidth(int column) const {
   const TField* field = model_->FieldOf(column);
-  const int characters = field ? field->DisplayWidth() : 10;
-  return characters * view_->fontMetrics().horizontalAdvance(QLatin1Char('0')) + kCellPadding;
+  const int characters = std::min(field ? field->DisplayWidth() : 10, kMaxDefaultCharacters);
+  const QFontMetrics metrics = view_->fontMetrics();
+  const int caption = field ? metrics.horizontalAdvance(field->DisplayLabel()) : 0;
+  return std::max(characters * metrics.horizontalAdvance(QLatin1Char('0')), caption) + kCellPadding;
 }
 
 void TGridColumns::Rebuild(bool visible) {
