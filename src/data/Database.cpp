@@ -153,6 +153,7 @@ void TDatabase::Open() {
           QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=%1").arg(kConnectTimeoutSeconds));
       break;
     case TDatabaseKind::Unsupported:
+      if (GetProvider().isEmpty()) throw EError(QStringLiteral("还没有设置数据库连接参数."));
       throw EError(QStringLiteral("不支持的数据提供程序: \"%1\"").arg(GetProvider()));
   }
   if (!handle_.open()) {
