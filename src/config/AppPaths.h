@@ -2,9 +2,9 @@
 
 #include <QString>
 
-// Where the program keeps its files. The home folder holds what is described as "next to the
-// executable" (cfg.ini, the default data file, the server aliases): $HARMOZ_HOME when set, else
-// the executable's folder when it is writable, else the per-user data folder.
+// Where the program keeps its files. The home folder holds the files that live beside the program
+// (cfg.ini, the default data file, the server aliases): $HARMOZ_HOME when set, else the
+// executable's folder when it is writable, else the per-user data folder.
 class TAppPaths {
  public:
   static QString HomeDir();

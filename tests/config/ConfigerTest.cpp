@@ -40,7 +40,7 @@ TEST_F(ConfigerTest, LastLoginIdAloneLeavesTheInstallationOnTheDefaultDataFile) 
   EXPECT_EQ(TConfiger().providerIdx, kProviderEmbedded);
 }
 
-TEST_F(ConfigerTest, ExistingFileWithoutKeysUsesTheDescribedDefaults) {
+TEST_F(ConfigerTest, ConfiguredFileWithoutKeysUsesTheDefaults) {
   WriteFile("[db]\r\nmssqlPort=abc\r\nmssqlServer = db-host \r\n");
   TConfiger configer;
   EXPECT_EQ(configer.providerIdx, kProviderSqlServer);
