@@ -160,7 +160,11 @@ void TmainFrm::CreateActions() {
       billEditor ? std::function<void()>([this] { billList_->AddBill(currentMember_); }) : nullptr);
   NewAction("ConsumeEditAction1", "修改消费",
             billEditor ? std::function<void()>([this] { billList_->EditBill(); }) : nullptr);
-  NewAction("ConsumeDeleteAction1", "删除消费", [this] { billList_->DeleteBill(); });
+  NewAction("ConsumeDeleteAction1", "删除消费", [this] {
+    billList_->DeleteBill();
+    // Without a bill left there is no focused row to follow: drop the deleted bill's lines.
+    if (billList_->DataSet()->IsEmpty()) billLines_->SetLines({});
+  });
   NewAction("HintListAction1", "提醒服务", nullptr);
 }
 

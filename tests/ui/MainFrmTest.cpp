@@ -89,8 +89,12 @@ TEST_P(MainFrmTest, ShownMemberListsItsBillsAndTheirLines) {
   EXPECT_EQ(window->BillList()->DataSet()->RecordCount(), 1);
   window->ShowBillLines(true);
   EXPECT_EQ(window->BillLines()->DataSet()->RecordCount(), 1);
-  window->btnNull1Click();
+  TMessageScript messages;
+  window->Action("ConsumeDeleteAction1")->trigger();
+  EXPECT_EQ(messages->LastText(), "\r\n确定要删除记录吗?\t");
   EXPECT_EQ(window->BillList()->DataSet()->RecordCount(), 0);
+  EXPECT_EQ(window->BillLines()->DataSet()->RecordCount(), 0);
+  EXPECT_TOTALS(1, 0, 0, 0);
 }
 
 TEST_P(MainFrmTest, MemberPanelQueriesOnceUntilSearched) {
