@@ -39,7 +39,7 @@ TDataSummary ReadDataSummary(TDatabase& database) {
   TRecordSet counts(&database);
   auto count = [&counts](const QString& sql) {
     counts.OpenSql(sql);
-    return VarToInt(counts.DataSet()->Field(0)->Value());
+    return VarToInt(counts.ValueOf());
   };
   TDataSummary summary;
   summary.Members = count(QStringLiteral("select count(*) from members"));

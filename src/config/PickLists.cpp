@@ -24,8 +24,7 @@ void TPickListSet::SetCount(int wanted) {
   TDataSet* dataSet = DataSet();
   if (dataSet->RecordCount() >= wanted) return;
   gRecordSet->OpenSql(QStringLiteral("select max([Key]) from options"));
-  int key =
-      gRecordSet->DataSet()->IsEmpty() ? 0 : VarToInt(gRecordSet->DataSet()->Field(0)->Value());
+  int key = VarToInt(gRecordSet->ValueOf());
   while (dataSet->RecordCount() < wanted) {
     ++key;
     Database().Execute(

@@ -123,6 +123,11 @@ QString TRecordSet::JoinValues(TField* field, const QString& separator) {
   return values.join(separator);
 }
 
+QVariant TRecordSet::ValueOf(int column) const {
+  if (dataSet_->IsEmpty() || column >= dataSet_->FieldCount()) return {};
+  return dataSet_->Field(column)->Value();
+}
+
 void TRecordSet::Refresh() {
   if (!dataSet_->Active()) return;
   dataSet_->DisableControls();

@@ -34,6 +34,9 @@ class TRecordSet {
   virtual void ClearRows();
 
   TField* FieldByName(const QString& name) const { return dataSet_->FieldByName(name); }
+  // A column of the current row (the first right after OpenSql); Null when there is no row. Reads
+  // the single values of look-ups such as "select max(Id) from ...".
+  QVariant ValueOf(int column = 0) const;
 
  private:
   void Fill(QSqlQuery& query);

@@ -64,8 +64,7 @@ bool TComcataSet::Insert(RComcata& category) {
     placed.Id = TKeys::Next(TKeyKind::Category);
     placed.SlfId = TKeys::Next(TKeyKind::CategoryPosition);
     gRecordSet->OpenSql(kParentCode, {MakeParam("SlfId", placed.PrtId)});
-    const QString parentCode =
-        gRecordSet->DataSet()->IsEmpty() ? QString() : gRecordSet->FieldByName("Code")->AsString();
+    const QString parentCode = VarToStr(gRecordSet->ValueOf());
     placed.Code = MakeCode(parentCode, placed.SlfId);
     return database.ExecuteCount(kInsert, PlacementParams(placed)) == 1;
   });

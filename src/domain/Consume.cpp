@@ -94,10 +94,6 @@ bool WriteLines(int billKey, RConsumedls& lines) {
   return true;
 }
 
-QVariant Value(const char* name) {
-  return gRecordSet->FieldByName(name)->Value();
-}
-
 }  // namespace
 
 double LineFund(double price, int qty, double discount) {
@@ -171,7 +167,7 @@ bool TConsumeSet::Delete(int id, QString& error) {
   try {
     return RunInTransaction(database, [&] {
       gRecordSet->OpenSql(kCardOfBill, {MakeParam("Id", id)});
-      const int cardId = gRecordSet->DataSet()->IsEmpty() ? 0 : VarToInt(Value("CardId"));
+      const int cardId = VarToInt(gRecordSet->ValueOf());
       database.ExecuteCount(kDeleteLines, {MakeParam("Id", id)});
       return database.ExecuteCount(kDeleteHeader, {MakeParam("Id", id)}) == 1 &&
              TCardSet::UpdateCardTotals(cardId);

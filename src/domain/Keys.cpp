@@ -71,7 +71,7 @@ int TKeys::Next(TKeyKind kind) {
   for (const KeySource& source : KeySources()) {
     if (source.kind != kind) continue;
     gRecordSet->OpenSql(KeyStatement(source));
-    return VarToInt(gRecordSet->DataSet()->Field(0)->Value()) + 1;
+    return VarToInt(gRecordSet->ValueOf()) + 1;
   }
   return 1;
 }

@@ -81,10 +81,6 @@ TDBParameters CardParams(const RMember& m) {
           MakeParam("Id", m.CardId)};
 }
 
-QVariant FirstValue(int column = 0) {
-  return gRecordSet->DataSet()->Field(column)->Value();
-}
-
 }  // namespace
 
 QStringList CardTypeNames() {
@@ -252,13 +248,13 @@ bool TMemberSet::UpdateCardTotals(int cardId) {
   TKeys::LockCard(cardId);
   const TDBParameters card = {MakeParam("CardId", cardId)};
   gRecordSet->OpenSql(kBillTotals, card);
-  const double consumed = VarToFloat(FirstValue(0));
-  const int pointsEarned = VarToInt(FirstValue(1));
-  const double debited = VarToFloat(FirstValue(2));
+  const double consumed = VarToFloat(gRecordSet->ValueOf(0));
+  const int pointsEarned = VarToInt(gRecordSet->ValueOf(1));
+  const double debited = VarToFloat(gRecordSet->ValueOf(2));
   gRecordSet->OpenSql(kChargeTotal, card);
-  const double toppedUp = VarToFloat(FirstValue());
+  const double toppedUp = VarToFloat(gRecordSet->ValueOf());
   gRecordSet->OpenSql(kPointsSpent, card);
-  const int pointsSpent = VarToInt(FirstValue());
+  const int pointsSpent = VarToInt(gRecordSet->ValueOf());
   return database.ExecuteCount(
              kUpdateTotals,
              {MakeParam("Balance", toppedUp - debited), MakeParam("Consume", consumed),

@@ -105,8 +105,7 @@ bool TPresentSet::Delete(int id) {
   TDatabase& database = *gDatabase;
   return RunInTransaction(database, [&] {
     gRecordSet->OpenSql(kCardOfPresent, {MakeParam("Id", id)});
-    const int cardId =
-        gRecordSet->DataSet()->IsEmpty() ? 0 : gRecordSet->DataSet()->Field(0)->AsInteger();
+    const int cardId = VarToInt(gRecordSet->ValueOf());
     return database.ExecuteCount(kDelete, {MakeParam("Id", id)}) == 1 &&
            TCardSet::UpdateCardTotals(cardId);
   });

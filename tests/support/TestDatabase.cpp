@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QSqlQuery>
 
+#include "ScriptedMessageBox.h"
+#include "app/Product.h"
+#include "config/Formats.h"
 #include "data/RecordSet.h"
 #include "data/Schema.h"
 #include "data/Variants.h"
@@ -82,7 +85,7 @@ void DatabaseTest::TearDown() {
 
 QVariant DatabaseTest::Scalar(const QString& sql, const TDBParameters& params) {
   gRecordSet->OpenSql(sql, params);
-  return gRecordSet->DataSet()->IsEmpty() ? QVariant() : gRecordSet->DataSet()->Field(0)->Value();
+  return gRecordSet->ValueOf();
 }
 
 TScratchHome::TScratchHome() : previous_(qgetenv("HARMOZ_HOME")) {
@@ -94,4 +97,13 @@ TScratchHome::~TScratchHome() {
     qunsetenv("HARMOZ_HOME");
   else
     qputenv("HARMOZ_HOME", previous_);
+}
+
+int RunAllTests(int argc, char** argv) {
+  SetProductGlobals();
+  InstallProcessFormats();
+  InstallMessageBox(std::make_unique<TScriptedMessageBox>());
+  testing::InitGoogleTest(&argc, argv);
+  testing::AddGlobalTestEnvironment(NewPostgresCleanup());
+  return RUN_ALL_TESTS();
 }

@@ -51,6 +51,10 @@ class DatabaseTest : public testing::TestWithParam<TBackend> {
   INSTANTIATE_TEST_SUITE_P(Databases, Suite, \
                            testing::Values(TBackend::SQLite, TBackend::PostgreSQL), BackendName)
 
+// The common part of every test program's main: product globals, formats, the scripted message
+// box, GoogleTest, and dropping this process's PostgreSQL database at the end.
+int RunAllTests(int argc, char** argv);
+
 // A scratch home folder ($HARMOZ_HOME) for the life of the object.
 class TScratchHome {
  public:
