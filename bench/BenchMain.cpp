@@ -7,9 +7,9 @@
 #include <map>
 #include <string>
 
-#include "app/Product.h"
-#include "config/Formats.h"
-#include "data/MessageBox.h"
+#include "core/base/Formats.h"
+#include "core/base/MessageBox.h"
+#include "core/base/Product.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-#include "data/Schema.h"
+#include "core/db/Schema.h"
 
 TBenchDataFile::TBenchDataFile() : fileName_(dir_.filePath("bench.db")) {
   TSchema::CreateEmbeddedFile(fileName_);

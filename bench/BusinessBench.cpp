@@ -6,10 +6,10 @@
 #include <memory>
 
 #include "BenchSupport.h"
-#include "data/Database.h"
-#include "data/RecordSet.h"
-#include "domain/Consume.h"
-#include "domain/Member.h"
+#include "core/db/Database.h"
+#include "core/db/RecordSet.h"
+#include "core/domain/Consume.h"
+#include "core/domain/Member.h"
 
 namespace {
 

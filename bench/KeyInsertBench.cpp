@@ -2,9 +2,9 @@
 #include <benchmark/benchmark.h>
 
 #include "BenchSupport.h"
-#include "data/Database.h"
-#include "data/RecordSet.h"
-#include "data/Variants.h"
+#include "core/base/Variants.h"
+#include "core/db/Database.h"
+#include "core/db/RecordSet.h"
 
 namespace {
 

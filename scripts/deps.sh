@@ -13,7 +13,7 @@ build_packages=(
   fonts-wqy-microhei
 )
 test_packages=(
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev clang-format
   postgresql
 )
 

@@ -3,7 +3,7 @@
 #include <QList>
 #include <QString>
 
-#include "data/MessageBox.h"
+#include "core/base/MessageBox.h"
 
 // Records every box the code under test shows and answers with the results queued by the test
 // (OK, or Yes for yes/no boxes, once the queue is empty).

@@ -4,11 +4,11 @@
 #include <QSqlQuery>
 
 #include "ScriptedMessageBox.h"
-#include "app/Product.h"
-#include "config/Formats.h"
-#include "data/RecordSet.h"
-#include "data/Schema.h"
-#include "data/Variants.h"
+#include "core/base/Formats.h"
+#include "core/base/Product.h"
+#include "core/base/Variants.h"
+#include "core/db/RecordSet.h"
+#include "core/db/Schema.h"
 
 std::string BackendName(const testing::TestParamInfo<TBackend>& info) {
   return info.param == TBackend::SQLite ? "SQLite" : "PostgreSQL";

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "data/Database.h"
+#include "core/db/Database.h"
 
 enum class TBackend { SQLite, PostgreSQL };
 

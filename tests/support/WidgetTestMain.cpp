@@ -1,5 +1,5 @@
 #include "TestDatabase.h"
-#include "app/Application.h"
+#include "ui/app/Application.h"
 
 int main(int argc, char** argv) {
   // Test discovery and runs outside ./test have no display.

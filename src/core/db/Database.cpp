@@ -1,0 +1,396 @@
+#include "core/db/Database.h"
+
+#include <QFileInfo>
+#include <QIODevice>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QTimeZone>
+#include <QUuid>
+#include <atomic>
+
+#include "core/base/Errors.h"
+#include "core/base/MessageBox.h"
+#include "core/base/ServerAliases.h"
+
+TDatabase* gDatabase = nullptr;
+
+namespace {
+
+constexpr int kConnectTimeoutSeconds = 120;
+constexpr int kBusyTimeoutMilliseconds = 30000;
+constexpr char kSqliteDateTimeFormat[] = "yyyy-MM-dd hh:mm:ss";
+constexpr char kFreeTdsDriver[] = "/usr/lib/x86_64-linux-gnu/odbc/libtdsodbc.so";
+
+QString ProviderMessage(const QSqlError& error) {
+  QString text = error.databaseText().trimmed();
+  if (text.isEmpty()) text = error.text().trimmed();
+  if (text.isEmpty()) text = QStringLiteral("未知的数据库错误");
+  return text;
+}
+
+QString NewConnectionName() {
+  static std::atomic<int> counter{0};
+  return QStringLiteral("harmoz-%1").arg(++counter);
+}
+
+QString SqlServerOdbcString(const QString& connectionString) {
+  const QString server =
+      ResolveServerAlias(ConnectionStringProperty(connectionString, "Data Source"));
+  QString host = server;
+  QString port;
+  const qsizetype comma = server.indexOf(u',');
+  if (comma >= 0) {
+    host = server.left(comma).trimmed();
+    port = server.mid(comma + 1).trimmed();
+  }
+  const QString driver =
+      QFileInfo::exists(kFreeTdsDriver) ? QString(kFreeTdsDriver) : QStringLiteral("{FreeTDS}");
+  QString odbc = QStringLiteral("DRIVER=%1;SERVER=%2;").arg(driver, host);
+  if (!port.isEmpty()) odbc += QStringLiteral("PORT=%1;").arg(port);
+  odbc += QStringLiteral("DATABASE=%1;UID=%2;PWD=%3;TDS_Version=7.3;ClientCharset=UTF-8;")
+              .arg(ConnectionStringProperty(connectionString, "Initial Catalog"),
+                   ConnectionStringProperty(connectionString, "User ID"),
+                   ConnectionStringProperty(connectionString, "Password"));
+  return odbc;
+}
+
+}  // namespace
+
+TDBParameter MakeParam(const QString& name, const QVariant& value) {
+  return {name, value};
+}
+
+QString ConnectionStringProperty(const QString& connectionString, const QString& key) {
+  const qsizetype at = connectionString.indexOf(key, 0, Qt::CaseSensitive);
+  if (at < 0) return {};
+  // Skip the key and the character after it (the "=").
+  const qsizetype valueStart = at + key.size() + 1;
+  const qsizetype end = connectionString.indexOf(u';', valueStart);
+  if (end < 0) return {};
+  return connectionString.mid(valueStart, end - valueStart);
+}
+
+TDatabaseKind TDatabase::KindOf(const QString& connectionString) {
+  const QString provider = ConnectionStringProperty(connectionString, "Provider");
+  if (provider == QLatin1String(kEmbeddedProvider)) return TDatabaseKind::Embedded;
+  if (provider == QLatin1String(kPostgresProvider)) return TDatabaseKind::PostgreSQL;
+  if (provider.startsWith(QLatin1String("SQLOLEDB"), Qt::CaseInsensitive))
+    return TDatabaseKind::SqlServer;
+  return TDatabaseKind::Unsupported;
+}
+
+TDatabase::TDatabase() : connectionName_(NewConnectionName()) {}
+
+TDatabase::~TDatabase() {
+  Close();
+}
+
+void TDatabase::OpenWith(const QString& connectionString) {
+  Close();
+  connectionString_ = connectionString;
+  kind_ = KindOf(connectionString);
+  Open();
+}
+
+bool TDatabase::Connect(const QString& connectionString) {
+  try {
+    OpenWith(connectionString);
+  } catch (const EError& error) {
+    ShowInfo(QStringLiteral("连接时失败,提示如下:\r\n%1").arg(error.Message()));
+  }
+  return Connected();
+}
+
+bool TDatabase::Connected() const {
+  return handle_.isValid() && handle_.isOpen();
+}
+
+void TDatabase::SetConnected(bool connected) {
+  if (connected == Connected()) return;
+  if (connected)
+    Open();
+  else
+    Close();
+}
+
+void TDatabase::EnsureOpen() {
+  if (!Connected()) Open();
+}
+
+QSqlDatabase& TDatabase::Handle() {
+  EnsureOpen();
+  return handle_;
+}
+
+void TDatabase::Open() {
+  Close();
+  const TDatabaseKind kind = Kind();
+  const QString source = GetDataSource();
+  switch (kind) {
+    case TDatabaseKind::Embedded:
+      if (source.isEmpty() || !QFileInfo::exists(source))
+        throw EError(QStringLiteral("数据文件不存在: %1").arg(source));
+      handle_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
+      handle_.setDatabaseName(source);
+      handle_.setConnectOptions(
+          QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMilliseconds));
+      break;
+    case TDatabaseKind::PostgreSQL: {
+      handle_ = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName_);
+      handle_.setHostName(source);
+      const QString port = GetConnectionProperty("Port");
+      if (!port.isEmpty()) handle_.setPort(port.toInt());
+      handle_.setDatabaseName(GetConnectionProperty("Initial Catalog"));
+      handle_.setUserName(GetConnectionProperty("User ID"));
+      handle_.setPassword(GetConnectionProperty("Password"));
+      handle_.setConnectOptions(QStringLiteral("connect_timeout=%1").arg(kConnectTimeoutSeconds));
+      break;
+    }
+    case TDatabaseKind::SqlServer:
+      handle_ = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), connectionName_);
+      handle_.setDatabaseName(SqlServerOdbcString(connectionString_));
+      handle_.setConnectOptions(
+          QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=%1").arg(kConnectTimeoutSeconds));
+      break;
+    case TDatabaseKind::Unsupported:
+      if (GetProvider().isEmpty()) throw EError(QStringLiteral("还没有设置数据库连接参数."));
+      throw EError(QStringLiteral("不支持的数据提供程序: \"%1\"").arg(GetProvider()));
+  }
+  if (!handle_.open()) {
+    const QString message = ProviderMessage(handle_.lastError());
+    Close();
+    throw EError(message);
+  }
+  if (kind == TDatabaseKind::Embedded) {
+    // Opening an SQLite file succeeds for any file; reading its catalogue proves it is a database.
+    QSqlQuery probe(handle_);
+    if (!probe.exec(QStringLiteral("select count(*) from sqlite_master"))) {
+      const QString message = ProviderMessage(probe.lastError());
+      probe = QSqlQuery();
+      Close();
+      throw EError(message);
+    }
+  } else if (kind == TDatabaseKind::PostgreSQL) {
+    QSqlQuery setup(handle_);
+    setup.exec(QStringLiteral("set client_min_messages to warning"));
+    const QByteArray zone = QTimeZone::systemTimeZoneId();
+    if (!zone.isEmpty())
+      setup.exec(QStringLiteral("set time zone '%1'").arg(QString::fromLatin1(zone)));
+  }
+}
+
+void TDatabase::Close() {
+  transLevel_ = 0;
+  if (handle_.isValid()) {
+    handle_.close();
+    handle_ = QSqlDatabase();
+    QSqlDatabase::removeDatabase(connectionName_);
+  }
+}
+
+QVariant TDatabase::ToDriverValue(const QVariant& value) const {
+  if (value.isNull() || Kind() == TDatabaseKind::SqlServer) return value;
+  // Date-times travel as one canonical text: SQLite compares them as text, and PostgreSQL then
+  // takes the wall-clock time as it is instead of a converted one.
+  switch (value.typeId()) {
+    case QMetaType::QDateTime:
+      return value.toDateTime().toString(QLatin1String(kSqliteDateTimeFormat));
+    case QMetaType::QDate:
+      return value.toDate().startOfDay().toString(QLatin1String(kSqliteDateTimeFormat));
+    default:
+      return value;
+  }
+}
+
+QSqlQuery TDatabase::Run(const QString& sql, const TDBParameters& params,
+                         const TxDBParameters& blobs) {
+  EnsureOpen();
+  const TPreparedText prepared = PrepareStatementText(sql, Dialect());
+  QList<QVariant> values(prepared.Markers.size());
+  QList<bool> bound(prepared.Markers.size(), false);
+  auto bind = [&](const QString& name, const QVariant& value) {
+    bool found = false;
+    for (qsizetype i = 0; i < prepared.Markers.size(); ++i) {
+      if (prepared.Markers[i].compare(name, Qt::CaseInsensitive) != 0) continue;
+      values[i] = value;
+      bound[i] = true;
+      found = true;
+    }
+    if (!found) throw EParameterError(QStringLiteral("语句中没有参数 :%1").arg(name), sql);
+  };
+  for (const TDBParameter& param : params) bind(param.Name, ToDriverValue(param.Value));
+  for (const TxDBParameter& blob : blobs) {
+    QByteArray bytes;
+    if (blob.Stream) {
+      if (blob.Stream->isSequential() == false) blob.Stream->seek(0);
+      bytes = blob.Stream->readAll();
+    }
+    bind(blob.Name, bytes);
+  }
+  for (qsizetype i = 0; i < bound.size(); ++i)
+    if (!bound[i])
+      throw EParameterError(QStringLiteral("参数 :%1 没有赋值").arg(prepared.Markers[i]), sql);
+
+  QSqlQuery query(handle_);
+  query.setForwardOnly(true);
+  bool ok;
+  if (prepared.Markers.isEmpty()) {
+    ok = query.exec(prepared.Text);
+  } else {
+    ok = query.prepare(prepared.Text);
+    if (ok) {
+      for (const QVariant& value : values) query.addBindValue(value);
+      ok = query.exec();
+    }
+  }
+  if (!ok) throw EDatabaseError(ProviderMessage(query.lastError()), sql);
+  return query;
+}
+
+void TDatabase::Execute(const QString& sql, const TDBParameters& params,
+                        const TxDBParameters& blobs) {
+  Run(sql, params, blobs);
+}
+
+int TDatabase::ExecuteCount(const QString& sql, const TDBParameters& params,
+                            const TxDBParameters& blobs) {
+  return Run(sql, params, blobs).numRowsAffected();
+}
+
+QSqlQuery TDatabase::OpenQuery(const QString& sql, const TDBParameters& params) {
+  return Run(sql, params, {});
+}
+
+void TDatabase::RunControl(const QString& sql) {
+  QSqlQuery query(handle_);
+  if (!query.exec(sql)) throw EDatabaseError(ProviderMessage(query.lastError()), sql);
+}
+
+int TDatabase::BeginTrans() {
+  EnsureOpen();
+  const int level = transLevel_ + 1;
+  const TDatabaseKind kind = Kind();
+  if (level == 1) {
+    if (kind == TDatabaseKind::Embedded) {
+      // Take the write lock at once, waiting for another writer rather than failing later.
+      RunControl(QStringLiteral("begin immediate"));
+    } else if (!handle_.transaction()) {
+      throw EDatabaseError(ProviderMessage(handle_.lastError()),
+                           QStringLiteral("begin transaction"));
+    }
+  } else if (kind == TDatabaseKind::SqlServer) {
+    RunControl(QStringLiteral("save transaction sp%1").arg(level));
+  } else {
+    RunControl(QStringLiteral("savepoint sp%1").arg(level));
+  }
+  transLevel_ = level;
+  return level;
+}
+
+void TDatabase::CommitTrans() {
+  if (transLevel_ == 0) throw EError(QStringLiteral("没有要提交的事务."));
+  const int level = transLevel_;
+  const TDatabaseKind kind = Kind();
+  if (level > 1) {
+    if (kind != TDatabaseKind::SqlServer)
+      RunControl(QStringLiteral("release savepoint sp%1").arg(level));
+    transLevel_ = level - 1;
+    return;
+  }
+  transLevel_ = 0;
+  if (kind == TDatabaseKind::Embedded) {
+    QSqlQuery query(handle_);
+    if (!query.exec(QStringLiteral("commit"))) {
+      const QString message = ProviderMessage(query.lastError());
+      query.exec(QStringLiteral("rollback"));
+      throw EDatabaseError(message, QStringLiteral("commit"));
+    }
+  } else if (!handle_.commit()) {
+    // PostgreSQL answers a commit of a failed transaction with a rollback.
+    const QString message = ProviderMessage(handle_.lastError());
+    handle_.rollback();
+    throw EDatabaseError(message, QStringLiteral("commit"));
+  }
+}
+
+void TDatabase::RollbackTrans() {
+  if (transLevel_ == 0) throw EError(QStringLiteral("没有要回滚的事务."));
+  const int level = transLevel_;
+  const TDatabaseKind kind = Kind();
+  transLevel_ = level - 1;
+  if (level > 1) {
+    if (kind == TDatabaseKind::SqlServer) {
+      RunControl(QStringLiteral("rollback transaction sp%1").arg(level));
+    } else {
+      RunControl(QStringLiteral("rollback to savepoint sp%1").arg(level));
+      RunControl(QStringLiteral("release savepoint sp%1").arg(level));
+    }
+    return;
+  }
+  if (kind == TDatabaseKind::Embedded) {
+    RunControl(QStringLiteral("rollback"));
+  } else if (!handle_.rollback()) {
+    throw EDatabaseError(ProviderMessage(handle_.lastError()), QStringLiteral("rollback"));
+  }
+}
+
+QString TDatabase::GetConnectionProperty(const QString& key) const {
+  return ConnectionStringProperty(connectionString_, key);
+}
+
+QString TDatabase::GetProvider() const {
+  return GetConnectionProperty("Provider");
+}
+
+QString TDatabase::GetDataSource() const {
+  return GetConnectionProperty("Data Source");
+}
+
+bool TDatabase::IsSqlServer() const {
+  return GetProvider() != QLatin1String(kEmbeddedProvider);
+}
+
+TDatabaseKind TDatabase::Kind() const {
+  return kind_;
+}
+
+TSqlDialect TDatabase::Dialect() const {
+  switch (Kind()) {
+    case TDatabaseKind::PostgreSQL:
+      return TSqlDialect::PostgreSQL;
+    case TDatabaseKind::SqlServer:
+      return TSqlDialect::SqlServer;
+    default:
+      return TSqlDialect::SQLite;
+  }
+}
+
+QString TDatabase::DateToSql(const QDateTime& dateTime) const {
+  return u'\'' + dateTime.date().toString(QStringLiteral("yyyy-MM-dd")) + u'\'';
+}
+
+QString TDatabase::DataLocation() const {
+  switch (kind_) {
+    case TDatabaseKind::PostgreSQL:
+      return QStringLiteral("%1:%2/%3")
+          .arg(GetDataSource(), GetConnectionProperty("Port"),
+               GetConnectionProperty("Initial Catalog"));
+    case TDatabaseKind::SqlServer:
+      return QStringLiteral("%1/%2").arg(GetDataSource(), GetConnectionProperty("Initial Catalog"));
+    default:
+      return GetDataSource();
+  }
+}
+
+QString TDatabase::KindName() const {
+  switch (kind_) {
+    case TDatabaseKind::Embedded:
+      return QStringLiteral("SQLite 数据文件");
+    case TDatabaseKind::PostgreSQL:
+      return QStringLiteral("PostgreSQL 服务器");
+    case TDatabaseKind::SqlServer:
+      return QStringLiteral("SQL Server 服务器");
+    default:
+      return QStringLiteral("未知");
+  }
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "core/db/RecordSet.h"
+#include "core/domain/Filters.h"
+
+struct RGift {
+  int Id = 0;  // 0 or less: not saved yet
+  QString Code;
+  QString Name;
+  int Point = 0;
+  double Stock = 0;
+  QString Notex;
+};
+
+// The gift catalogue: what members can obtain for points.
+class TGiftSet : public TRecordSet {
+ public:
+  TGiftSet();
+  ~TGiftSet() override;
+  TGiftWhere& Where() { return *where_; }
+  int Search();
+  RGift AsData() const;
+  void SetAsData(const RGift& gift);
+
+  static bool Save(RGift& gift);
+  static bool Delete(int id);
+
+ private:
+  std::unique_ptr<TGiftWhere> where_;
+};

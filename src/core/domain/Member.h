@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <memory>
+#include <optional>
+
+#include "core/db/RecordSet.h"
+#include "core/domain/Filters.h"
+
+// A member with its card, as the lists, editors and stores exchange them.
+struct RMember {
+  int CardId = 0;
+  int MemberId = 0;  // 0 or less: not saved yet
+  QString CardNo;
+  QString TypeName;  // display only
+  bool ValidIf = false;
+  int TypeId = 0;
+  QString PassWd;
+  std::optional<double> InitFund;
+  std::optional<double> InitPoint;
+  std::optional<double> TimeFund;
+  std::optional<QDateTime> Appdate;
+  std::optional<QDateTime> Invalidate;
+  QString Grade;
+  double Discount = 0;
+  QString Remarks;
+  QString Handman;
+  QString Name;
+  QString Sex;
+  QString Mobile;
+  std::optional<int> CataId;
+  QString CataName;  // display only
+  QString Folk;
+  std::optional<QDateTime> Birthdate;
+  QString IdCode;
+  QString Company;
+  QString Duty;
+  QString Address;
+  QString Tel;
+  QString Email;
+  QString Notes;
+  double Balance = 0;  // read only: kept by the totals rule
+  double Consume = 0;
+  double Score = 0;
+};
+
+// The names the editors offer for the card types 0, 1 and 2 and for the two validity states.
+QStringList CardTypeNames();
+QString ValidityName(bool valid);
+
+// Members with their cards: the member lists, and the stores that write members and cards and
+// keep each card's totals.
+class TMemberSet : public TRecordSet {
+ public:
+  TMemberSet();
+  ~TMemberSet() override;
+
+  TMemberWhere& Where() { return *where_; }
+  // Lists the members that the filter selects, in key order.
+  int Search();
+  RMember AsData() const;
+  // Writes the record into the current row (edit or append state); the database is untouched.
+  void SetAsData(const RMember& member);
+
+  // Inserts (MemberId 0 or less, giving the record its keys) or updates a member with its card.
+  static bool Save(RMember& member);
+  static bool Delete(int memberId);
+  static bool LoadById(int memberId, RMember& member);
+  // Recomputes the card's balance, total consumption and points from its top-ups, bills and
+  // redemptions. Runs inside the caller's transaction.
+  static bool UpdateCardTotals(int cardId);
+
+  TField* CardIdFld() const { return FieldByName("CardId"); }
+  TField* MemberIdFld() const { return FieldByName("MemberId"); }
+  TField* IdFld() const { return FieldByName("MemberId"); }
+  TField* CardNoFld() const { return FieldByName("CardNo"); }
+  TField* NameFld() const { return FieldByName("Name"); }
+  TField* MobileFld() const { return FieldByName("Mobile"); }
+
+ private:
+  std::unique_ptr<TMemberWhere> where_;
+};
+
+// The class through which the top-up store recomputes card totals.
+class TCardSet : public TMemberSet {};

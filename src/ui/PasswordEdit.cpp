@@ -1,8 +1,0 @@
-#include "ui/PasswordEdit.h"
-
-#include <QLineEdit>
-
-void ShowAsStars(QLineEdit* edit) {
-  edit->setEchoMode(QLineEdit::Password);
-  edit->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
-}

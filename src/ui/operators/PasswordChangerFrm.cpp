@@ -1,0 +1,102 @@
+#include "ui/operators/PasswordChangerFrm.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "core/base/MessageBox.h"
+#include "core/operators/PasswordDialog.h"
+#include "ui/forms/PasswordEdit.h"
+
+namespace {
+
+constexpr int kLeft = 40;
+constexpr int kEditWidth = 317;
+constexpr int kEditHeight = 21;
+// The caption stands above its edit.
+constexpr int kLabelRise = 16;
+
+class TScreenPasswordDialog : public IPasswordDialog {
+ public:
+  explicit TScreenPasswordDialog(const QString& userId) : form_(QApplication::activeWindow()) {
+    form_.SetUserId(userId);
+  }
+
+  bool Execute(RPasswordChange& entries) override {
+    form_.edtPassword1->setText(entries.PrePasswd);
+    form_.edtNewPassword1->setText(entries.NewPasswd);
+    form_.edtNewPassword2->setText(entries.NewPasswd);
+    const bool confirmed = form_.exec() == QDialog::Accepted;
+    entries.PrePasswd = form_.PrePasswd();
+    entries.NewPasswd = form_.NewPasswd();
+    return confirmed;
+  }
+
+ private:
+  TPasswordChangerFrm form_;
+};
+
+}  // namespace
+
+TPasswordChangerFrm::TPasswordChangerFrm(QWidget* parent) : TADlgFrm(parent) {
+  setObjectName(QStringLiteral("PasswordChangerFrm"));
+  setWindowTitle(QStringLiteral("更改密码"));
+  QWidget* panel = ClientPanel();
+  const auto addEntry = [panel](const QString& caption, const char* labelName, const char* editName,
+                                int top, QLabel** label) {
+    *label = new QLabel(caption, panel);
+    (*label)->setObjectName(QLatin1String(labelName));
+    (*label)->move(kLeft, top - kLabelRise);
+    (*label)->adjustSize();
+    auto* edit = new QLineEdit(panel);
+    edit->setObjectName(QLatin1String(editName));
+    edit->setGeometry(kLeft, top, kEditWidth, kEditHeight);
+    (*label)->setBuddy(edit);
+    return edit;
+  };
+  edtUserId1 = addEntry(QStringLiteral("当前用户"), "Label1", "edtUserId1", 36, &Label1);
+  edtPassword1 = addEntry(QStringLiteral("当前密码"), "Label2", "edtPassword1", 80, &Label2);
+  edtNewPassword1 = addEntry(QStringLiteral("新密码"), "Label3", "edtNewPassword1", 122, &Label3);
+  edtNewPassword2 =
+      addEntry(QStringLiteral("新密码验证"), "Label4", "edtNewPassword2", 164, &Label4);
+
+  edtUserId1->setEnabled(false);
+  QPalette formColour = edtUserId1->palette();
+  formColour.setColor(QPalette::Disabled, QPalette::Base, palette().color(QPalette::Window));
+  edtUserId1->setPalette(formColour);
+  for (QLineEdit* edit : {edtPassword1, edtNewPassword1, edtNewPassword2}) ShowAsStars(edit);
+  edtPassword1->setFocus();
+}
+
+QString TPasswordChangerFrm::UserId() const {
+  return edtUserId1->text();
+}
+
+void TPasswordChangerFrm::SetUserId(const QString& userId) {
+  edtUserId1->setText(userId);
+}
+
+QString TPasswordChangerFrm::PrePasswd() const {
+  return edtPassword1->text();
+}
+
+QString TPasswordChangerFrm::NewPasswd() const {
+  return edtNewPassword1->text();
+}
+
+bool TPasswordChangerFrm::OkBtn1Click() {
+  if (edtNewPassword1->text() == edtNewPassword2->text()) return true;
+  MessageBox().Show(TMsgKind::Plain, QStringLiteral("两次输入的新密码不一样,请确认并重新输入."),
+                    TMsgButtons::Ok);
+  edtNewPassword1->clear();
+  edtNewPassword2->clear();
+  edtNewPassword1->setFocus();
+  return false;
+}
+
+void InstallScreenPasswordDialog() {
+  InstallPasswordDialog([](const QString& userId) -> std::unique_ptr<IPasswordDialog> {
+    return std::make_unique<TScreenPasswordDialog>(userId);
+  });
+}

@@ -1,0 +1,71 @@
+// A second counter for the concurrency test: saves bills and top-ups on a few cards of the
+// database named on the command line and exits with the number of writes that failed.
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include "core/app/Units.h"
+#include "core/base/Errors.h"
+#include "core/db/Database.h"
+#include "core/domain/Charge.h"
+#include "core/domain/Consume.h"
+
+namespace {
+
+bool SaveBill(int card, int writer, int round) {
+  RConsume bill;
+  bill.CardId = card;
+  bill.Biztime = QDateTime(QDate(2026, 12, 1), QTime(9, 0)).addSecs(round);
+  bill.Accoman = QStringLiteral("writer%1").arg(writer);
+  bill.Payfund = round % 3;  // some cash, so that the debit rule is exercised
+  double total = 0;
+  for (int i = 1; i <= 2; ++i) {
+    RConsumedl line;
+    line.CommId = i;
+    line.Price = 2.5 * i;
+    line.Qty = 1 + round % 2;
+    line.Discount = 1;
+    line.Fund = LineFund(*line.Price, line.Qty, line.Discount);
+    line.AddTime = bill.Biztime;
+    total += *line.Fund;
+    bill.Lines << line;
+  }
+  bill.Shldfund = total;
+  bill.Point = static_cast<int>(total);
+  return TConsumeSet::Save(bill);
+}
+
+bool SaveTopUp(int card, int round) {
+  RCharge charge;
+  charge.CardId = card;
+  charge.Charfund = 10 + round % 5;
+  charge.Songfund = 1;
+  charge.Chardate = QDate(2026, 12, 1).startOfDay();
+  return TChargeSet::Save(charge);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QCoreApplication application(argc, argv);
+  const QStringList args = application.arguments();
+  if (args.size() != 5) return 100;
+  const QString connection = args[1];
+  const int writer = args[2].toInt();
+  const int rounds = args[3].toInt();
+  const int cards = args[4].toInt();
+  TUnits units;
+  int failures = 0;
+  try {
+    gDatabase->OpenWith(connection);
+    for (int round = 0; round < rounds; ++round) {
+      const int card = 1 + (round + writer) % cards;
+      if (!SaveBill(card, writer, round)) ++failures;
+      if (!SaveTopUp(card, round)) ++failures;
+    }
+  } catch (const EError& error) {
+    QTextStream(stderr) << error.Message() << Qt::endl;
+    return 101;
+  }
+  QTextStream(stdout) << failures << Qt::endl;
+  return failures == 0 ? 0 : 1;
+}
