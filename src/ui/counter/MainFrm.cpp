@@ -191,12 +191,12 @@ QMenuBar* TmainFrm::CreateMenu() {
   file->addSeparator();
   item(file, "退出系统", [this] { close(); });
 
-  QMenu* data = bar->addMenu(QStringLiteral("资料(&O)"));
-  data->addAction(Action("ComcataEditAction1"));
-  data->addAction(Action("CommodityListAction1"));
-  data->addAction(Action("GiftListAction1"));
-  data->addSeparator();
-  data->addAction(Action("CardChargeAction1"));
+  QMenu* records = bar->addMenu(QStringLiteral("资料(&O)"));
+  records->addAction(Action("ComcataEditAction1"));
+  records->addAction(Action("CommodityListAction1"));
+  records->addAction(Action("GiftListAction1"));
+  records->addSeparator();
+  records->addAction(Action("CardChargeAction1"));
 
   QMenu* tools = bar->addMenu(QStringLiteral("工具(&T)"));
   item(tools, "记事本", [] { TProject::RunNotepad(); });
