@@ -1,6 +1,6 @@
 #include "ui/app/Application.h"
 
-#include "core/base/Errors.h"
+#include "core/base/Command.h"
 #include "core/base/MessageBox.h"
 #include "ui/forms/ScreenMessageBox.h"
 
@@ -16,19 +16,7 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
 }
 
 void TApplication::ShowException(std::exception_ptr error) {
-  QString text;
-  try {
-    std::rethrow_exception(error);
-  } catch (const EAbort&) {
-    return;
-  } catch (const EError& e) {
-    text = e.Message();
-  } catch (const std::exception& e) {
-    text = QString::fromLocal8Bit(e.what());
-  } catch (...) {
-    text = QStringLiteral("未知错误.");
-  }
-  MessageBox().Show(TMsgKind::Error, text, TMsgButtons::Ok);
+  ShowError(error);
 }
 
 void TApplication::InstallScreenMessageBox() {

@@ -3,8 +3,9 @@
 #include <QApplication>
 #include <exception>
 
-// The program's application object. Its event dispatch ends a command that raised the silent
-// abort without a word and shows every other error in the one default error box.
+// The program's application object. Window commands catch their own errors (RunCommand); its
+// event dispatch is only the last resort for an error that escaped one: the silent abort ends
+// without a word, every other error shows in the one default error box.
 class TApplication : public QApplication {
   Q_OBJECT
  public:

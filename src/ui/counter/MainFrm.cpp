@@ -18,6 +18,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "core/base/Command.h"
 #include "core/base/Errors.h"
 #include "core/base/MessageBox.h"
 #include "core/base/Product.h"
@@ -73,7 +74,7 @@ TqdLabel* ValueLabel(const char* colour) {
 QPushButton* Button(const QString& caption, std::function<void()> click,
                     QWidget* parent = nullptr) {
   auto* button = new QPushButton(caption, parent);
-  QObject::connect(button, &QPushButton::clicked, button, [click] { click(); });
+  QObject::connect(button, &QPushButton::clicked, button, [click] { RunCommand(click); });
   return button;
 }
 
@@ -127,7 +128,7 @@ QAction* TmainFrm::NewAction(const QString& name, const QString& caption,
   action->setObjectName(name);
   if (picture >= 0 && gPubFrm) action->setIcon(gPubFrm->ImageList1.Icon(picture));
   if (command)
-    connect(action, &QAction::triggered, this, [command] { command(); });
+    connect(action, &QAction::triggered, this, [command] { RunCommand(command); });
   else
     action->setEnabled(false);  // its window has not been built yet
   actions_ << action;
@@ -173,7 +174,7 @@ QMenuBar* TmainFrm::CreateMenu() {
   auto item = [this](QMenu* menu, const QString& caption, std::function<void()> command) {
     QAction* action = menu->addAction(caption);
     if (command)
-      connect(action, &QAction::triggered, this, [command] { command(); });
+      connect(action, &QAction::triggered, this, [command] { RunCommand(command); });
     else
       action->setEnabled(false);
   };
@@ -525,16 +526,18 @@ bool TmainFrm::eventFilter(QObject* watched, QEvent* event) {
   if (key != Qt::Key_Return && key != Qt::Key_Enter) return TaFrm::eventFilter(watched, event);
   // Enter runs the field's search (or picks in the pick grid) and goes no further.
   if (watched == edtMemberPickKey1) {
-    btnMemberSearch1Click();
+    RunCommand([this] { btnMemberSearch1Click(); });
     return true;
   }
   if (watched == edtMemberKey2) {
-    btnMemberFind1Click();
+    RunCommand([this] { btnMemberFind1Click(); });
     return true;
   }
   if (watched == pickGrid_->View()) {
-    btnMemberPick1Click();
-    SelectKeyText(edtMemberPickKey1);
+    RunCommand([this] {
+      btnMemberPick1Click();
+      SelectKeyText(edtMemberPickKey1);
+    });
     return true;
   }
   return TaFrm::eventFilter(watched, event);

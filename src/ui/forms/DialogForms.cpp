@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/base/Command.h"
+
 namespace {
 
 constexpr int kBandHeight = 48;
@@ -56,7 +58,9 @@ TADlgFrm::TADlgFrm(QWidget* parent) : TaFrm(parent), clientPanel_(new QWidget(th
   SetCancelButton(CancelBtn1);
   resize(469, 270);
   connect(OkBtn1, &QPushButton::clicked, this, [this] {
-    if (OkBtn1Click()) accept();
+    RunCommand([this] {
+      if (OkBtn1Click()) accept();
+    });
   });
   connect(CancelBtn1, &QPushButton::clicked, this, &QDialog::reject);
   connect(HelpBtn1, &QPushButton::clicked, this, [this] { ShowHelp(); });
