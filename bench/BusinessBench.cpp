@@ -88,21 +88,21 @@ RConsume CounterBill() {
   bill.CardId = 7;
   bill.Biztime = QDateTime(QDate(2026, 12, 11), QTime(10, 0));
   bill.Accoman = "sa";
-  bill.Payfund = 20;
-  double total = 0;
+  bill.Payfund = TMoney::FromCents(2000);
+  TMoney total;
   for (int i = 1; i <= 5; ++i) {
     RConsumedl line;
     line.CommId = i;
-    line.Price = 3.5 * i;
+    line.Price = TMoney::FromCents(350 * i);
     line.Qty = 2;
     line.Discount = 0.9;
-    line.Fund = LineFund(*line.Price, line.Qty, line.Discount);
+    line.Fund = LineAmount(line.Price->ToDouble(), line.Qty, line.Discount);
     line.AddTime = bill.Biztime;
     total += *line.Fund;
     bill.Lines << line;
   }
   bill.Shldfund = total;
-  bill.Point = static_cast<int>(total / 10);
+  bill.Point = static_cast<int>(total.Cents() / 1000);
   return bill;
 }
 
@@ -111,13 +111,10 @@ class Connected {
  public:
   explicit Connected(const TBenchDataFile& file) {
     gDatabase = new TDatabase();
-    gRecordSet = new TRecordSet();
     gDatabase->OpenWith(file.ConnectionString());
   }
   ~Connected() {
-    delete gRecordSet;
     delete gDatabase;
-    gRecordSet = nullptr;
     gDatabase = nullptr;
   }
 };
@@ -205,8 +202,8 @@ void BillSave_Plain(benchmark::State& state) {
     sqlite3_bind_text(header, 1, "2026-12-11 10:00:00", -1, SQLITE_STATIC);
     sqlite3_bind_int(header, 2, 7);
     sqlite3_bind_int(header, 3, model.Point);
-    sqlite3_bind_double(header, 4, *model.Shldfund);
-    sqlite3_bind_double(header, 5, *model.Payfund);
+    sqlite3_bind_double(header, 4, model.Shldfund->ToDouble());
+    sqlite3_bind_double(header, 5, model.Payfund->ToDouble());
     sqlite3_bind_text(header, 6, "sa", -1, SQLITE_STATIC);
     sqlite3_bind_int(header, 7, billId);
     sqlite3_step(header);
@@ -222,10 +219,10 @@ void BillSave_Plain(benchmark::State& state) {
           "?3, ?4, ?5, ?6, '', '2026-12-11 10:00:00', ?7)");
       sqlite3_bind_int(insert, 1, billId);
       sqlite3_bind_int(insert, 2, line.CommId);
-      sqlite3_bind_double(insert, 3, *line.Price);
+      sqlite3_bind_double(insert, 3, line.Price->ToDouble());
       sqlite3_bind_int(insert, 4, line.Qty);
       sqlite3_bind_double(insert, 5, line.Discount);
-      sqlite3_bind_double(insert, 6, *line.Fund);
+      sqlite3_bind_double(insert, 6, line.Fund->ToDouble());
       sqlite3_bind_int(insert, 7, lineId);
       sqlite3_step(insert);
       sqlite3_finalize(insert);

@@ -26,8 +26,8 @@ class DomainTest : public DatabaseTest {
   bool TopUp(int cardId, double paid, double bonus = 0) {
     RCharge charge;
     charge.CardId = cardId;
-    charge.Charfund = paid;
-    charge.Songfund = bonus;
+    charge.Charfund = TMoney::FromDouble(paid);
+    charge.Songfund = TMoney::FromDouble(bonus);
     charge.Chardate = QDate(2026, 12, 1).startOfDay();
     return TChargeSet::Save(charge);
   }
@@ -36,8 +36,8 @@ class DomainTest : public DatabaseTest {
     RConsume bill;
     bill.CardId = cardId;
     bill.Biztime = QDateTime(QDate(2026, 12, 1), QTime(10, 0));
-    bill.Shldfund = amount;
-    bill.Payfund = paid;
+    bill.Shldfund = TMoney::FromDouble(amount);
+    bill.Payfund = TMoney::FromDouble(paid);
     bill.Point = points;
     bill.Accoman = "sa";
     return bill;
@@ -59,11 +59,11 @@ class DomainTest : public DatabaseTest {
     double Score;
   };
   Totals CardTotals(int cardId) {
-    gRecordSet->OpenSql("select Balance, Consume, Score from cards where Id=:Id",
-                        {MakeParam("Id", cardId)});
-    return {gRecordSet->FieldByName("Balance")->AsFloat(),
-            gRecordSet->FieldByName("Consume")->AsFloat(),
-            gRecordSet->FieldByName("Score")->AsFloat()};
+    TRecordSet card;
+    card.OpenSql("select Balance, Consume, Score from cards where Id=:Id",
+                 {MakeParam("Id", cardId)});
+    return {card.FieldByName("Balance")->AsFloat(), card.FieldByName("Consume")->AsFloat(),
+            card.FieldByName("Score")->AsFloat()};
   }
   int Count(const QString& table) { return Scalar("select count(*) from " + table).toInt(); }
 };

@@ -51,7 +51,6 @@ testing::Environment* NewPostgresCleanup() {
 
 TFreshDatabase::TFreshDatabase(TBackend backend) {
   gDatabase = new TDatabase();
-  gRecordSet = new TRecordSet();
   if (backend == TBackend::SQLite) {
     const QString file = dir_.filePath(QStringLiteral("harmoz.db"));
     TSchema::CreateEmbeddedFile(file);
@@ -67,8 +66,6 @@ TFreshDatabase::TFreshDatabase(TBackend backend) {
 }
 
 TFreshDatabase::~TFreshDatabase() {
-  delete gRecordSet;
-  gRecordSet = nullptr;
   delete gDatabase;
   gDatabase = nullptr;
 }
@@ -84,8 +81,7 @@ void DatabaseTest::TearDown() {
 }
 
 QVariant DatabaseTest::Scalar(const QString& sql, const TDBParameters& params) {
-  gRecordSet->OpenSql(sql, params);
-  return gRecordSet->ValueOf();
+  return gDatabase->Scalar(sql, params);
 }
 
 TScratchHome::TScratchHome() : previous_(qgetenv("HARMOZ_HOME")) {

@@ -20,8 +20,8 @@ QString PostgresTestConnectionString();
 // Drops this process's PostgreSQL database when the run ends; for a test main.
 testing::Environment* NewPostgresCleanup();
 
-// A fresh database with the whole schema and the delivered rows, installed as gDatabase with a
-// new gRecordSet for the life of the object. On PostgreSQL the process's database is emptied.
+// A fresh database with the whole schema and the delivered rows, installed as gDatabase
+// for the life of the object. On PostgreSQL the process's database is emptied.
 class TFreshDatabase {
  public:
   explicit TFreshDatabase(TBackend backend);
@@ -41,7 +41,7 @@ class DatabaseTest : public testing::TestWithParam<TBackend> {
   void TearDown() override;
   TDatabase& Db() { return *gDatabase; }
   bool OnPostgres() const { return GetParam() == TBackend::PostgreSQL; }
-  // A single value read through gRecordSet.
+  // A single value of a look-up.
   QVariant Scalar(const QString& sql, const TDBParameters& params = {});
 
   std::unique_ptr<TFreshDatabase> fresh_;

@@ -10,12 +10,9 @@
 
 void InitDataUnit() {
   gDatabase = new TDatabase();
-  gRecordSet = new TRecordSet();
 }
 
 void FinalizeDataUnit() {
-  delete gRecordSet;
-  gRecordSet = nullptr;
   delete gDatabase;
   gDatabase = nullptr;
 }

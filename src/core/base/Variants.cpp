@@ -8,6 +8,7 @@ bool VarIsNull(const QVariant& value) {
 
 QString VarToStr(const QVariant& value) {
   if (VarIsNull(value)) return {};
+  if (value.metaType() == QMetaType::fromType<TMoney>()) return value.value<TMoney>().ToString();
   switch (value.typeId()) {
     case QMetaType::QDateTime:
       return FormatDateTime(value.toDateTime());
@@ -45,6 +46,7 @@ int VarToInt(const QVariant& value) {
 
 double VarToFloat(const QVariant& value) {
   if (VarIsNull(value)) return 0.0;
+  if (value.metaType() == QMetaType::fromType<TMoney>()) return value.value<TMoney>().ToDouble();
   bool ok = false;
   const double real = value.typeId() == QMetaType::QString
                           ? value.toString().trimmed().toDouble(&ok)
@@ -74,4 +76,12 @@ QDateTime VarToDateTime(const QVariant& value) {
     default:
       return ParseDateTime(value.toString());
   }
+}
+
+TMoney VarToMoney(const QVariant& value) {
+  if (VarIsNull(value)) return {};
+  if (value.metaType() == QMetaType::fromType<TMoney>()) return value.value<TMoney>();
+  if (value.typeId() == QMetaType::QString)
+    return TMoney::Parse(value.toString()).value_or(TMoney());
+  return TMoney::FromDouble(VarToFloat(value));
 }

@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QVariant>
 
+#include "core/base/Money.h"
+
 // Lenient reading of database values: NULL (or an invalid variant) reads as empty, zero or false,
 // whatever type the driver gave it.
 QString VarToStr(const QVariant& value);
@@ -13,3 +15,6 @@ bool VarToBool(const QVariant& value);
 // Accepts QDateTime, QDate and the text forms the databases return; invalid when empty.
 QDateTime VarToDateTime(const QVariant& value);
 bool VarIsNull(const QVariant& value);
+// An amount: money as it is, numbers rounded to the cent, text read as a plain decimal; NULL and
+// unreadable text read as zero.
+TMoney VarToMoney(const QVariant& value);

@@ -17,25 +17,26 @@ void TCompany::Clear() {
 }
 
 void TCompany::Load() {
-  gRecordSet->OpenSql(QStringLiteral("select * from Company"));
+  TRecordSet company;
+  company.OpenSql(QStringLiteral("select * from Company"));
   Clear();
-  TDataSet* row = gRecordSet->DataSet();
+  TDataSet* row = company.DataSet();
   if (row->IsEmpty()) return;
   row->First();
-  Id = gRecordSet->FieldByName(QStringLiteral("Id"))->AsInteger();
-  CompanyName = gRecordSet->FieldByName(QStringLiteral("CompanyName"))->AsString();
-  Manager = gRecordSet->FieldByName(QStringLiteral("Manager"))->AsString();
-  Tel = gRecordSet->FieldByName(QStringLiteral("Tel"))->AsString();
-  Fax = gRecordSet->FieldByName(QStringLiteral("Fax"))->AsString();
-  Address = gRecordSet->FieldByName(QStringLiteral("Address"))->AsString();
-  Zip = gRecordSet->FieldByName(QStringLiteral("Zip"))->AsString();
-  Profile = gRecordSet->FieldByName(QStringLiteral("Profile"))->AsString();
-  Updated = gRecordSet->FieldByName(QStringLiteral("Updated"))->AsBoolean();
+  Id = company.FieldByName(QStringLiteral("Id"))->AsInteger();
+  CompanyName = company.FieldByName(QStringLiteral("CompanyName"))->AsString();
+  Manager = company.FieldByName(QStringLiteral("Manager"))->AsString();
+  Tel = company.FieldByName(QStringLiteral("Tel"))->AsString();
+  Fax = company.FieldByName(QStringLiteral("Fax"))->AsString();
+  Address = company.FieldByName(QStringLiteral("Address"))->AsString();
+  Zip = company.FieldByName(QStringLiteral("Zip"))->AsString();
+  Profile = company.FieldByName(QStringLiteral("Profile"))->AsString();
+  Updated = company.FieldByName(QStringLiteral("Updated"))->AsBoolean();
 }
 
 bool TCompany::Exists() {
-  return gRecordSet->OpenSql(QStringLiteral("select 1 from Company where Id=:Id"),
-                             {MakeParam(QStringLiteral("Id"), Id)}) == 1;
+  return TRecordSet().OpenSql(QStringLiteral("select 1 from Company where Id=:Id"),
+                              {MakeParam(QStringLiteral("Id"), Id)}) == 1;
 }
 
 void TCompany::Save() {

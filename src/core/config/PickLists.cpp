@@ -23,8 +23,7 @@ void TPickListSet::SetCount(int wanted) {
   OpenWhenClosed();
   TDataSet* dataSet = DataSet();
   if (dataSet->RecordCount() >= wanted) return;
-  gRecordSet->OpenSql(QStringLiteral("select max([Key]) from options"));
-  int key = VarToInt(gRecordSet->ValueOf());
+  int key = VarToInt(Database().Scalar(QStringLiteral("select max([Key]) from options")));
   while (dataSet->RecordCount() < wanted) {
     ++key;
     Database().Execute(

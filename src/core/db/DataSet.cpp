@@ -67,11 +67,15 @@ bool TField::AsBoolean() const {
 QDateTime TField::AsDateTime() const {
   return VarToDateTime(Value());
 }
+TMoney TField::AsMoney() const {
+  return VarToMoney(Value());
+}
 
 QString TField::DisplayText() const {
   if (OnGetText) return OnGetText(*this);
   const QVariant value = Value();
   if (VarIsNull(value)) return {};
+  if (type_ == TFieldType::Currency) return VarToMoney(value).ToString();
   if (!displayFormat_.isEmpty()) {
     if (IsNumeric()) {
       // "0.00"-style formats: the number of digits after the point.
@@ -98,8 +102,9 @@ QVariant TField::Convert(const QVariant& raw) const {
     case TFieldType::Integer:
       return VarToInt(raw);
     case TFieldType::Float:
-    case TFieldType::Currency:
       return VarToFloat(raw);
+    case TFieldType::Currency:
+      return QVariant::fromValue(VarToMoney(raw));
     case TFieldType::Boolean:
       return VarToBool(raw);
     case TFieldType::DateTime: {
@@ -124,6 +129,11 @@ int CompareForSort(const QVariant& left, const QVariant& right) {
   const bool leftNull = VarIsNull(left);
   const bool rightNull = VarIsNull(right);
   if (leftNull || rightNull) return leftNull == rightNull ? 0 : (leftNull ? -1 : 1);
+  if (left.metaType() == QMetaType::fromType<TMoney>()) {
+    const TMoney a = VarToMoney(left);
+    const TMoney b = VarToMoney(right);
+    return a < b ? -1 : (a > b ? 1 : 0);
+  }
   switch (left.typeId()) {
     case QMetaType::Int:
     case QMetaType::LongLong:

@@ -8,6 +8,8 @@
 #include <functional>
 #include <memory>
 
+#include "core/base/Money.h"
+
 class TDataSet;
 
 enum class TFieldType {
@@ -16,7 +18,7 @@ enum class TFieldType {
   Memo,
   Integer,
   Float,
-  Currency,
+  Currency,  // an amount of money, held exactly (TMoney) and shown with two decimals
   Boolean,
   DateTime,
   Blob
@@ -61,11 +63,13 @@ class TField {
   double AsFloat() const;
   bool AsBoolean() const;
   QDateTime AsDateTime() const;
+  TMoney AsMoney() const;
   void SetAsString(const QString& value) { SetValue(value); }
   void SetAsInteger(int value) { SetValue(value); }
   void SetAsFloat(double value) { SetValue(value); }
   void SetAsBoolean(bool value) { SetValue(value); }
   void SetAsDateTime(const QDateTime& value) { SetValue(value); }
+  void SetAsMoney(TMoney value) { SetValue(QVariant::fromValue(value)); }
   // The text a grid shows: OnGetText, else the display format, else AsString.
   QString DisplayText() const;
   // The same for a visible row other than the current one, without moving the cursor.

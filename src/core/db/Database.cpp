@@ -10,6 +10,7 @@
 
 #include "core/base/Errors.h"
 #include "core/base/MessageBox.h"
+#include "core/base/Money.h"
 #include "core/base/ServerAliases.h"
 
 TDatabase* gDatabase = nullptr;
@@ -55,6 +56,11 @@ QString SqlServerOdbcString(const QString& connectionString) {
 }
 
 }  // namespace
+
+TDatabase& DefaultDatabase() {
+  if (!gDatabase) throw EError(QStringLiteral("数据库连接尚未建立."));
+  return *gDatabase;
+}
 
 TDBParameter MakeParam(const QString& name, const QVariant& value) {
   return {name, value};
@@ -189,7 +195,15 @@ void TDatabase::Close() {
 }
 
 QVariant TDatabase::ToDriverValue(const QVariant& value) const {
-  if (value.isNull() || Kind() == TDatabaseKind::SqlServer) return value;
+  if (value.isNull()) return value;
+  // Amounts go exactly as decimal text to the servers' numeric columns; the embedded file keeps
+  // its floating-point columns and gets the amount rounded to the cent.
+  if (value.metaType() == QMetaType::fromType<TMoney>()) {
+    const TMoney money = value.value<TMoney>();
+    return Kind() == TDatabaseKind::Embedded ? QVariant(money.ToDouble())
+                                             : QVariant(money.ToString());
+  }
+  if (Kind() == TDatabaseKind::SqlServer) return value;
   // Date-times travel as one canonical text: SQLite compares them as text, and PostgreSQL then
   // takes the wall-clock time as it is instead of a converted one.
   switch (value.typeId()) {
@@ -233,6 +247,8 @@ QSqlQuery TDatabase::Run(const QString& sql, const TDBParameters& params,
 
   QSqlQuery query(handle_);
   query.setForwardOnly(true);
+  // Server amounts (numeric) come back as their exact decimal text.
+  query.setNumericalPrecisionPolicy(QSql::HighPrecision);
   bool ok;
   if (prepared.Markers.isEmpty()) {
     ok = query.exec(prepared.Text);
@@ -259,6 +275,15 @@ int TDatabase::ExecuteCount(const QString& sql, const TDBParameters& params,
 
 QSqlQuery TDatabase::OpenQuery(const QString& sql, const TDBParameters& params) {
   return Run(sql, params, {});
+}
+
+QVariant TDatabase::Scalar(const QString& sql, const TDBParameters& params) {
+  QSqlQuery query = Run(sql, params, {});
+  if (!query.next()) {
+    if (query.lastError().isValid()) throw EDatabaseError(ProviderMessage(query.lastError()), sql);
+    return {};
+  }
+  return query.value(0);
 }
 
 void TDatabase::RunControl(const QString& sql) {

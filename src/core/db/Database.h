@@ -58,6 +58,9 @@ class TDatabase {
                    const TxDBParameters& blobs = {});
   // Runs a statement that returns rows; the query is positioned before its first row.
   QSqlQuery OpenQuery(const QString& sql, const TDBParameters& params = {});
+  // The first column of the first row of a look-up ("select max(Id) from members"); Null when the
+  // statement returns no row.
+  QVariant Scalar(const QString& sql, const TDBParameters& params = {});
 
   // Begins a transaction (a savepoint inside an open one) and returns the new nesting level.
   int BeginTrans();
@@ -108,3 +111,7 @@ class TDatabase {
 QString ConnectionStringProperty(const QString& connectionString, const QString& key);
 
 extern TDatabase* gDatabase;
+
+// The database that stores work on when their caller names none: gDatabase. Raises an error while
+// there is none.
+TDatabase& DefaultDatabase();

@@ -7,8 +7,6 @@
 #include "core/base/Errors.h"
 #include "core/base/MessageBox.h"
 
-TRecordSet* gRecordSet = nullptr;
-
 namespace {
 
 constexpr int kMaxFieldDefSize = 140;

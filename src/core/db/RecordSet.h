@@ -87,5 +87,3 @@ class TCustomWhere : public TQdClientDataSet {
   // Moves values still pending in bound controls into the row.
   void UpdateRow();
 };
-
-extern TRecordSet* gRecordSet;

@@ -1,7 +1,7 @@
 #include "core/domain/Charge.h"
 
-#include "core/domain/FieldSpecs.h"
 #include "core/domain/Member.h"
+#include "core/domain/RecordDescription.h"
 #include "core/domain/RowWriter.h"
 
 namespace {
@@ -19,20 +19,27 @@ constexpr char kUpdate[] =
     "update charges set CardId=:CardId, Charfund=:Charfund, Songfund=:Songfund, "
     "Chardate=:Chardate, "
     "Handman=:Handman, Notes=:Notes where Id=:Id";
+
+const TRecordDescription<RCharge>& ChargeRecord() {
+  using T = TFieldType;
+  static const TRecordDescription<RCharge> description = {
+      {T::Integer, "Id", &RCharge::Id, {.Visible = false}},
+      {T::Integer, "CardId", &RCharge::CardId, {.Visible = false}},
+      {T::WideString, "CardNo", &RCharge::CardNo, {.Label = "会员卡号", .Size = 50}},
+      {T::Currency, "Charfund", &RCharge::Charfund, {.Label = "实付金额"}},
+      {T::Currency, "Songfund", &RCharge::Songfund, {.Label = "赠送金额"}},
+      {T::DateTime, "Chardate", &RCharge::Chardate, {.Label = "充值日期"}},
+      {T::WideString, "Handman", &RCharge::Handman, {.Label = "经办人", .Size = 30}},
+      {T::WideString, "Notes", &RCharge::Notes, {.Label = "备注", .Size = 50}},
+      {T::WideString, "Cardtype", &RCharge::Cardtype, {.Label = "会卡类型", .Size = 30}},
+      {T::WideString, "MemberName", &RCharge::MemberName, {.Label = "会员姓名", .Size = 30}},
+  };
+  return description;
+}
 }  // namespace
 
-TChargeSet::TChargeSet() {
-  using T = TFieldType;
-  DeclareFields(*this, {{T::Integer, "Id", "", false},
-                        {T::Integer, "CardId", "", false},
-                        {T::WideString, "CardNo", "会员卡号", true, 50},
-                        {T::Float, "Charfund", "实付金额"},
-                        {T::Float, "Songfund", "赠送金额"},
-                        {T::DateTime, "Chardate", "充值日期"},
-                        {T::WideString, "Handman", "经办人", true, 30},
-                        {T::WideString, "Notes", "备注", true, 50},
-                        {T::WideString, "Cardtype", "会卡类型", true, 30},
-                        {T::WideString, "MemberName", "会员姓名", true, 30}});
+TChargeSet::TChargeSet(TDatabase* database) : TRecordSet(database) {
+  ChargeRecord().DeclareFields(*this);
 }
 
 int TChargeSet::Search() {
@@ -40,44 +47,18 @@ int TChargeSet::Search() {
 }
 
 RCharge TChargeSet::AsData() const {
-  RCharge c;
-  c.Id = FieldByName("Id")->AsInteger();
-  c.CardId = FieldByName("CardId")->AsInteger();
-  c.CardNo = FieldByName("CardNo")->AsString();
-  c.Charfund = FieldByName("Charfund")->AsFloat();
-  c.Songfund = FieldByName("Songfund")->AsFloat();
-  c.Chardate = FieldByName("Chardate")->AsDateTime();
-  c.Handman = FieldByName("Handman")->AsString();
-  c.Notes = FieldByName("Notes")->AsString();
-  c.Cardtype = FieldByName("Cardtype")->AsString();
-  c.MemberName = FieldByName("MemberName")->AsString();
-  return c;
+  return ChargeRecord().Read(*DataSet());
 }
 
-void TChargeSet::SetAsData(const RCharge& c) {
-  FieldByName("Id")->SetValue(c.Id);
-  FieldByName("CardId")->SetValue(c.CardId);
-  FieldByName("CardNo")->SetValue(c.CardNo);
-  FieldByName("Charfund")->SetValue(c.Charfund);
-  FieldByName("Songfund")->SetValue(c.Songfund);
-  FieldByName("Chardate")->SetValue(c.Chardate);
-  FieldByName("Handman")->SetValue(c.Handman);
-  FieldByName("Notes")->SetValue(c.Notes);
-  FieldByName("Cardtype")->SetValue(c.Cardtype);
-  FieldByName("MemberName")->SetValue(c.MemberName);
+void TChargeSet::SetAsData(const RCharge& charge) {
+  ChargeRecord().Write(charge, *DataSet());
 }
 
-bool TChargeSet::Save(RCharge& charge) {
+bool TChargeSet::Save(RCharge& charge, TDatabase& database) {
   return SaveRow(
-      TKeyKind::Charge, charge.Id, kInsert, kUpdate,
-      [&](int key) {
-        return TDBParameters{MakeParam("CardId", charge.CardId),
-                             MakeParam("Charfund", charge.Charfund),
-                             MakeParam("Songfund", charge.Songfund),
-                             MakeParam("Chardate", charge.Chardate),
-                             MakeParam("Handman", charge.Handman),
-                             MakeParam("Notes", charge.Notes),
-                             MakeParam("Id", key)};
+      database, TKeyKind::Charge, charge.Id, kInsert, kUpdate,
+      [&](const QString& statement, int key) {
+        return ChargeRecord().Params(statement, charge, {MakeParam("Id", key)});
       },
-      [&] { return TCardSet::UpdateCardTotals(charge.CardId); });
+      [&] { return TCardSet::UpdateCardTotals(charge.CardId, database); });
 }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <optional>
 
+#include "core/base/Money.h"
 #include "core/db/RecordSet.h"
 
 // A top-up with the card data that the top-up dialog shows. Only Id, CardId, Charfund,
@@ -12,27 +13,27 @@ struct RCharge {
   int Id = 0;  // 0 or less: not saved yet
   int CardId = 0;
   QString CardNo;
-  double Charfund = 0;
-  double Songfund = 0;
+  TMoney Charfund;
+  TMoney Songfund;
   QDateTime Chardate;
   QString Handman;
   QString Notes;
   QString Cardtype;
   QString MemberName;
-  double Balance = 0;
-  double Consume = 0;
+  TMoney Balance;
+  TMoney Consume;
   std::optional<QDateTime> Appdate;
 };
 
 // The top-up journal: every top-up in key order.
 class TChargeSet : public TRecordSet {
  public:
-  TChargeSet();
+  explicit TChargeSet(TDatabase* database = nullptr);
   int Search();
   RCharge AsData() const;
   void SetAsData(const RCharge& charge);
 
   // Stores the top-up and recomputes its card's totals, all or nothing; on success the record
   // holds its key.
-  static bool Save(RCharge& charge);
+  static bool Save(RCharge& charge, TDatabase& database = DefaultDatabase());
 };

@@ -2,8 +2,8 @@
 
 #include "core/base/Variants.h"
 #include "core/db/Transaction.h"
-#include "core/domain/FieldSpecs.h"
 #include "core/domain/Keys.h"
+#include "core/domain/RecordDescription.h"
 
 namespace {
 constexpr char kOpen[] =
@@ -20,21 +20,23 @@ constexpr char kClearCodes[] = "update comcatas set Code=null";
 constexpr char kRenumber[] =
     "update comcatas set Code=:Code, SlfId=:SlfId, PrtId=:PrtId where Id=:Id";
 
-TDBParameters PlacementParams(const RComcata& c) {
-  return {MakeParam("Code", c.Code),   MakeParam("Name", c.Name),   MakeParam("Note", c.Note),
-          MakeParam("SlfId", c.SlfId), MakeParam("PrtId", c.PrtId), MakeParam("Id", c.Id)};
+const TRecordDescription<RComcata>& CategoryRecord() {
+  using T = TFieldType;
+  static const TRecordDescription<RComcata> description = {
+      {T::Integer, "Id", &RComcata::Id, {.Visible = false}},
+      {T::WideString, "Code", &RComcata::Code, {.Label = "编码", .Size = 50}},
+      {T::WideString, "Name", &RComcata::Name, {.Label = "类别名称", .Size = 30}},
+      {T::WideString, "Note", &RComcata::Note, {.Label = "备注", .Size = 50}},
+      {T::WideString, "Path", &RComcata::Path, {.Label = "类别全称", .Size = 250}},
+      {T::Integer, "SlfId", &RComcata::SlfId, {.Visible = false}},
+      {T::Integer, "PrtId", &RComcata::PrtId, {.Visible = false}},
+  };
+  return description;
 }
 }  // namespace
 
-TComcataSet::TComcataSet() {
-  using T = TFieldType;
-  DeclareFields(*this, {{T::Integer, "Id", "", false},
-                        {T::WideString, "Code", "编码", true, 50},
-                        {T::WideString, "Name", "类别名称", true, 30},
-                        {T::WideString, "Note", "备注", true, 50},
-                        {T::WideString, "Path", "类别全称", true, 250},
-                        {T::Integer, "SlfId", "", false},
-                        {T::Integer, "PrtId", "", false}});
+TComcataSet::TComcataSet(TDatabase* database) : TQuerySet(database) {
+  CategoryRecord().DeclareFields(*this);
 }
 
 int TComcataSet::Open() {
@@ -42,42 +44,32 @@ int TComcataSet::Open() {
 }
 
 RComcata TComcataSet::GetAsData() const {
-  RComcata c;
-  c.Id = FieldByName("Id")->AsInteger();
-  c.Code = FieldByName("Code")->AsString();
-  c.Name = FieldByName("Name")->AsString();
-  c.Note = FieldByName("Note")->AsString();
-  c.Path = FieldByName("Path")->AsString();
-  c.SlfId = FieldByName("SlfId")->AsInteger();
-  c.PrtId = FieldByName("PrtId")->AsInteger();
-  return c;
+  return CategoryRecord().Read(*DataSet());
 }
 
 QString TComcataSet::MakeCode(const QString& parentCode, int slfId) {
   return parentCode + QString::number(slfId) + u'.';
 }
 
-bool TComcataSet::Insert(RComcata& category) {
-  TDatabase& database = *gDatabase;
+bool TComcataSet::Insert(RComcata& category, TDatabase& database) {
   RComcata placed = category;
   const bool inserted = RunInTransaction(database, [&] {
-    placed.Id = TKeys::Next(TKeyKind::Category);
-    placed.SlfId = TKeys::Next(TKeyKind::CategoryPosition);
-    gRecordSet->OpenSql(kParentCode, {MakeParam("SlfId", placed.PrtId)});
-    const QString parentCode = VarToStr(gRecordSet->ValueOf());
+    placed.Id = TKeys::Next(TKeyKind::Category, database);
+    placed.SlfId = TKeys::Next(TKeyKind::CategoryPosition, database);
+    const QString parentCode =
+        VarToStr(database.Scalar(kParentCode, {MakeParam("SlfId", placed.PrtId)}));
     placed.Code = MakeCode(parentCode, placed.SlfId);
-    return database.ExecuteCount(kInsert, PlacementParams(placed)) == 1;
+    return database.ExecuteCount(kInsert, CategoryRecord().Params(kInsert, placed)) == 1;
   });
   if (inserted) category = placed;
   return inserted;
 }
 
-bool TComcataSet::Update(const RComcata& category) {
-  return gDatabase->ExecuteCount(kUpdate, PlacementParams(category)) == 1;
+bool TComcataSet::Update(const RComcata& category, TDatabase& database) {
+  return database.ExecuteCount(kUpdate, CategoryRecord().Params(kUpdate, category)) == 1;
 }
 
-bool TComcataSet::Delete(const RComcatas& categories) {
-  TDatabase& database = *gDatabase;
+bool TComcataSet::Delete(const RComcatas& categories, TDatabase& database) {
   return RunInTransaction(database, [&] {
     for (const RComcata& category : categories)
       if (database.ExecuteCount(kDelete, {MakeParam("Id", category.Id)}) != 1) return false;
@@ -85,15 +77,12 @@ bool TComcataSet::Delete(const RComcatas& categories) {
   });
 }
 
-bool TComcataSet::Renumber(const RComcatas& categories) {
-  TDatabase& database = *gDatabase;
+bool TComcataSet::Renumber(const RComcatas& categories, TDatabase& database) {
   return RunInTransaction(database, [&] {
     database.ExecuteCount(kClearCodes);
-    for (const RComcata& c : categories) {
-      const TDBParameters params = {MakeParam("Code", c.Code), MakeParam("SlfId", c.SlfId),
-                                    MakeParam("PrtId", c.PrtId), MakeParam("Id", c.Id)};
-      if (database.ExecuteCount(kRenumber, params) != 1) return false;
-    }
+    for (const RComcata& category : categories)
+      if (database.ExecuteCount(kRenumber, CategoryRecord().Params(kRenumber, category)) != 1)
+        return false;
     return true;
   });
 }

@@ -26,17 +26,17 @@ inline constexpr char kUncategorisedCode[] = "sys-nulled";
 // The category tree, loaded whole in position order (every parent before its children).
 class TComcataSet : public TQuerySet {
  public:
-  TComcataSet();
+  explicit TComcataSet(TDatabase* database = nullptr);
   int Open();
   RComcata GetAsData() const;
 
   // Assigns Id, SlfId and Code into the record and inserts it; true when one row was added.
-  static bool Insert(RComcata& category);
-  static bool Update(const RComcata& category);
+  static bool Insert(RComcata& category, TDatabase& database = DefaultDatabase());
+  static bool Update(const RComcata& category, TDatabase& database = DefaultDatabase());
   // Deletes the categories (a category with all its descendants) in one transaction.
-  static bool Delete(const RComcatas& categories);
+  static bool Delete(const RComcatas& categories, TDatabase& database = DefaultDatabase());
   // Stores the new Code, SlfId and PrtId of every category in one transaction.
-  static bool Renumber(const RComcatas& categories);
+  static bool Renumber(const RComcatas& categories, TDatabase& database = DefaultDatabase());
   // The code of a category: its parent's code, its own position number and a full stop.
   static QString MakeCode(const QString& parentCode, int slfId);
 };

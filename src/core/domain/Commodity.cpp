@@ -1,7 +1,6 @@
 #include "core/domain/Commodity.h"
 
-#include "core/domain/FieldSpecs.h"
-#include "core/domain/Optional.h"
+#include "core/domain/RecordDescription.h"
 #include "core/domain/RowWriter.h"
 
 namespace {
@@ -16,20 +15,28 @@ constexpr char kUpdate[] =
     "InPrice=:InPrice, "
     "OutPrice=:OutPrice, Mindis=:Mindis, Notex=:Notex where Id=:Id";
 constexpr char kDelete[] = "delete from commodity where Id=:Id";
+
+const TRecordDescription<RCommodity>& CommodityRecord() {
+  using T = TFieldType;
+  static const TRecordDescription<RCommodity> description = {
+      {T::Integer, "Id", &RCommodity::Id, {.Visible = false}},
+      {T::Integer, "CataId", &RCommodity::CataId, {.Visible = false}},
+      {T::WideString, "CataName", &RCommodity::CataName, {.Label = "商品类别", .Size = 50}},
+      {T::WideString, "Name", &RCommodity::Name, {.Label = "商品名称", .Size = 50}},
+      {T::WideString, "Unitx", &RCommodity::Unitx, {.Label = "单位", .Size = 20}},
+      {T::WideString, "Barcode", &RCommodity::Barcode, {.Label = "条形码", .Size = 50}},
+      {T::Currency, "InPrice", &RCommodity::InPrice, {.Label = "进货价"}},
+      {T::Currency, "OutPrice", &RCommodity::OutPrice, {.Label = "零售价"}},
+      {T::Float, "Mindis", &RCommodity::Mindis, {.Label = "最低折扣"}},
+      {T::WideString, "Notex", &RCommodity::Notex, {.Label = "备注", .Size = 50}},
+  };
+  return description;
+}
 }  // namespace
 
-TCommoditySet::TCommoditySet() : where_(std::make_unique<TCommodityWhere>()) {
-  using T = TFieldType;
-  DeclareFields(*this, {{T::Integer, "Id", "", false},
-                        {T::Integer, "CataId", "", false},
-                        {T::WideString, "CataName", "商品类别", true, 50},
-                        {T::WideString, "Name", "商品名称", true, 50},
-                        {T::WideString, "Unitx", "单位", true, 20},
-                        {T::WideString, "Barcode", "条形码", true, 50},
-                        {T::Float, "InPrice", "进货价"},
-                        {T::Float, "OutPrice", "零售价"},
-                        {T::Float, "Mindis", "最低折扣"},
-                        {T::WideString, "Notex", "备注", true, 50}});
+TCommoditySet::TCommoditySet(TDatabase* database)
+    : TRecordSet(database), where_(std::make_unique<TCommodityWhere>()) {
+  CommodityRecord().DeclareFields(*this);
 }
 
 TCommoditySet::~TCommoditySet() = default;
@@ -39,47 +46,20 @@ int TCommoditySet::Search() {
 }
 
 RCommodity TCommoditySet::AsData() const {
-  RCommodity c;
-  c.Id = FieldByName("Id")->AsInteger();
-  c.CataId = OptionalInt(FieldByName("CataId"));
-  c.CataName = FieldByName("CataName")->AsString();
-  c.Name = FieldByName("Name")->AsString();
-  c.Unitx = FieldByName("Unitx")->AsString();
-  c.Barcode = FieldByName("Barcode")->AsString();
-  c.InPrice = FieldByName("InPrice")->AsFloat();
-  c.OutPrice = FieldByName("OutPrice")->AsFloat();
-  c.Mindis = FieldByName("Mindis")->AsFloat();
-  c.Notex = FieldByName("Notex")->AsString();
-  return c;
+  return CommodityRecord().Read(*DataSet());
 }
 
-void TCommoditySet::SetAsData(const RCommodity& c) {
-  FieldByName("Id")->SetValue(c.Id);
-  FieldByName("CataId")->SetValue(ToVariant(c.CataId));
-  FieldByName("CataName")->SetValue(c.CataName);
-  FieldByName("Name")->SetValue(c.Name);
-  FieldByName("Unitx")->SetValue(c.Unitx);
-  FieldByName("Barcode")->SetValue(c.Barcode);
-  FieldByName("InPrice")->SetValue(c.InPrice);
-  FieldByName("OutPrice")->SetValue(c.OutPrice);
-  FieldByName("Mindis")->SetValue(c.Mindis);
-  FieldByName("Notex")->SetValue(c.Notex);
+void TCommoditySet::SetAsData(const RCommodity& commodity) {
+  CommodityRecord().Write(commodity, *DataSet());
 }
 
-bool TCommoditySet::Save(RCommodity& c) {
-  return SaveRow(TKeyKind::Commodity, c.Id, kInsert, kUpdate, [&](int key) {
-    return TDBParameters{MakeParam("CataId", ToVariant(c.CataId)),
-                         MakeParam("Name", c.Name),
-                         MakeParam("Unitx", c.Unitx),
-                         MakeParam("Barcode", c.Barcode),
-                         MakeParam("InPrice", c.InPrice),
-                         MakeParam("OutPrice", c.OutPrice),
-                         MakeParam("Mindis", c.Mindis),
-                         MakeParam("Notex", c.Notex),
-                         MakeParam("Id", key)};
-  });
+bool TCommoditySet::Save(RCommodity& commodity, TDatabase& database) {
+  return SaveRow(database, TKeyKind::Commodity, commodity.Id, kInsert, kUpdate,
+                 [&](const QString& statement, int key) {
+                   return CommodityRecord().Params(statement, commodity, {MakeParam("Id", key)});
+                 });
 }
 
-bool TCommoditySet::Delete(int id) {
-  return gDatabase->ExecuteCount(kDelete, {MakeParam("Id", id)}) == 1;
+bool TCommoditySet::Delete(int id, TDatabase& database) {
+  return database.ExecuteCount(kDelete, {MakeParam("Id", id)}) == 1;
 }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 
+#include "core/base/Money.h"
 #include "core/db/RecordSet.h"
 #include "core/domain/Filters.h"
 
@@ -14,8 +15,8 @@ struct RCommodity {
   QString Name;
   QString Unitx;
   QString Barcode;
-  double InPrice = 0;
-  double OutPrice = 0;
+  TMoney InPrice;
+  TMoney OutPrice;
   double Mindis = 0;
   QString Notex;
 };
@@ -23,15 +24,15 @@ struct RCommodity {
 // The commodity catalogue.
 class TCommoditySet : public TRecordSet {
  public:
-  TCommoditySet();
+  explicit TCommoditySet(TDatabase* database = nullptr);
   ~TCommoditySet() override;
   TCommodityWhere& Where() { return *where_; }
   int Search();
   RCommodity AsData() const;
   void SetAsData(const RCommodity& commodity);
 
-  static bool Save(RCommodity& commodity);
-  static bool Delete(int id);
+  static bool Save(RCommodity& commodity, TDatabase& database = DefaultDatabase());
+  static bool Delete(int id, TDatabase& database = DefaultDatabase());
 
  private:
   std::unique_ptr<TCommodityWhere> where_;

@@ -1,13 +1,11 @@
 #include "core/domain/Consume.h"
 
-#include <cmath>
-
 #include "core/base/Errors.h"
+#include "core/base/Variants.h"
 #include "core/db/Transaction.h"
-#include "core/domain/FieldSpecs.h"
 #include "core/domain/Keys.h"
 #include "core/domain/Member.h"
-#include "core/domain/Optional.h"
+#include "core/domain/RecordDescription.h"
 #include "core/domain/RowWriter.h"
 
 namespace {
@@ -48,45 +46,71 @@ constexpr char kLoadLines[] =
     "d left join "
     "commodity c on d.CommId=c.Id)  where MastId=:MastId order by dlId";
 
-TDBParameters HeaderParams(const RConsume& b, int key) {
-  return {MakeParam("Biztime", b.Biztime),
-          MakeParam("CardId", ToVariant(b.CardId)),
-          MakeParam("Point", b.Point),
-          MakeParam("Shldfund", ToVariant(b.Shldfund)),
-          MakeParam("Jifund", ToVariant(b.Jifund)),
-          MakeParam("Payfund", ToVariant(b.Payfund)),
-          MakeParam("Retfund", ToVariant(b.Retfund)),
-          MakeParam("Accoman", b.Accoman),
-          MakeParam("Accotime", ToVariant(b.Accotime)),
-          MakeParam("Notes", b.Notes),
-          MakeParam("Id", key)};
+const TRecordDescription<RConsume>& BillRecord() {
+  using T = TFieldType;
+  static const TRecordDescription<RConsume> description = {
+      {T::Integer, "Id", &RConsume::Id, {.Visible = false}},
+      {T::DateTime, "Biztime", &RConsume::Biztime, {.Label = "消费时间"}},
+      {T::Memo, "Notes", &RConsume::Notes, {.Label = "备注"}},
+      {T::Integer, "CardId", &RConsume::CardId, {.Visible = false}},
+      {T::WideString, "MemberName", &RConsume::MemberName, {.Label = "会员姓名", .Size = 30}},
+      {T::Currency, "Shldfund", &RConsume::Shldfund, {.Label = "消费金额"}},
+      {T::Integer, "Point", &RConsume::Point, {.Label = "所得积分"}},
+      {T::Currency, "Payfund", &RConsume::Payfund, {.Label = "实付金额"}},
+      {T::Currency, "Retfund", &RConsume::Retfund, {.Label = "找零"}},
+      {T::WideString, "Accoman", &RConsume::Accoman, {.Label = "结账人", .Size = 30}},
+      {T::DateTime, "Accotime", &RConsume::Accotime, {.Label = "结账时间"}},
+      {T::Currency, "Jifund", &RConsume::Jifund, {.Listed = false}},
+      {T::WideString, "MemberGrade", &RConsume::MemberGrade, {.Listed = false}},
+      {T::Integer, "MemberScore", &RConsume::MemberScore, {.Listed = false}},
+      {T::Float, "MemberDiscount", &RConsume::MemberDiscount, {.Listed = false}},
+  };
+  return description;
 }
 
-TDBParameters LineParams(const RConsumedl& l, int billKey, int lineKey) {
-  return {MakeParam("MastId", billKey),
-          MakeParam("CommId", l.CommId),
-          MakeParam("Price", ToVariant(l.Price)),
-          MakeParam("Qty", l.Qty),
-          MakeParam("Discount", l.Discount),
-          MakeParam("Fund", ToVariant(l.Fund)),
-          MakeParam("dlNote", l.dlNote),
-          MakeParam("AddTime", l.AddTime),
-          MakeParam("dlId", lineKey)};
+const TRecordDescription<RConsumedl>& LineRecord() {
+  using T = TFieldType;
+  static const TRecordDescription<RConsumedl> description = {
+      {T::Integer, "dlId", &RConsumedl::dlId, {.Visible = false}},
+      {T::Integer, "MastId", &RConsumedl::MastId, {.Visible = false}},
+      {T::Integer, "CommId", &RConsumedl::CommId, {.Visible = false}},
+      {T::WideString,
+       "CommName",
+       &RConsumedl::CommName,
+       {.Label = "消费项目", .Visible = false, .Size = 30}},
+      {T::WideString, "CommNameCalc", {.Label = "消费项目", .Size = 30, .Calculated = true}},
+      {T::WideString, "CommUnit", &RConsumedl::CommUnit, {.Label = "单位", .Size = 20}},
+      {T::Currency, "CommPrice", &RConsumedl::CommPrice, {.Label = "项目标价", .Visible = false}},
+      {T::Currency, "Price", &RConsumedl::Price, {.Label = "单价", .EmptyAsZero = true}},
+      {T::Integer, "Qty", &RConsumedl::Qty, {.Label = "数量"}},
+      {T::Float, "Discount", &RConsumedl::Discount, {.Label = "折扣率"}},
+      {T::Currency,
+       "Fund",
+       &RConsumedl::Fund,
+       {.Label = "金额", .Calculated = true, .EmptyAsZero = true}},
+      {T::WideString, "dlNote", &RConsumedl::dlNote, {.Label = "备注", .Size = 50}},
+      {T::DateTime, "AddTime", &RConsumedl::AddTime, {.Label = "消费时间"}},
+  };
+  return description;
 }
 
 // Drops the stored lines of the bill that the record no longer holds.
-void PruneLines(int billKey, const RConsumedls& lines) {
+void PruneLines(TDatabase& database, int billKey, const RConsumedls& lines) {
   QStringList keys;
   for (const RConsumedl& line : lines) keys << QString::number(line.dlId);
   const QString kept = lines.isEmpty() ? QStringLiteral("-1, -2") : keys.join(u',');
-  gDatabase->ExecuteCount(QString::fromLatin1(kPruneLines).arg(billKey).arg(kept));
+  database.ExecuteCount(QString::fromLatin1(kPruneLines).arg(billKey).arg(kept));
 }
 
-bool WriteLines(int billKey, RConsumedls& lines) {
-  PruneLines(billKey, lines);
+bool WriteLines(TDatabase& database, int billKey, RConsumedls& lines) {
+  PruneLines(database, billKey, lines);
   for (RConsumedl& line : lines) {
-    const int key = WriteRow(TKeyKind::ConsumeLine, line.dlId, kInsertLine, kUpdateLine,
-                             [&](int lineKey) { return LineParams(line, billKey, lineKey); });
+    const int key =
+        WriteRow(database, TKeyKind::ConsumeLine, line.dlId, kInsertLine, kUpdateLine,
+                 [&](const QString& statement, int lineKey) {
+                   return LineRecord().Params(
+                       statement, line, {MakeParam("MastId", billKey), MakeParam("dlId", lineKey)});
+                 });
     if (key == 0) return false;
     line.dlId = key;
     line.MastId = billKey;
@@ -96,26 +120,9 @@ bool WriteLines(int billKey, RConsumedls& lines) {
 
 }  // namespace
 
-double LineFund(double price, int qty, double discount) {
-  // The product is first cut to 15 significant digits, so that 1.005 rounds as the decimal it
-  // stands for rather than the binary fraction just below it.
-  const double cents = QString::number(qty * price * discount * 100.0, 'g', 15).toDouble();
-  return std::round(cents) / 100.0;
-}
-
-TConsumeSet::TConsumeSet() : where_(std::make_unique<TConsumeWhere>()) {
-  using T = TFieldType;
-  DeclareFields(*this, {{T::Integer, "Id", "", false},
-                        {T::DateTime, "Biztime", "消费时间"},
-                        {T::Memo, "Notes", "备注"},
-                        {T::Integer, "CardId", "", false},
-                        {T::WideString, "MemberName", "会员姓名", true, 30},
-                        {T::Float, "Shldfund", "消费金额"},
-                        {T::Integer, "Point", "所得积分"},
-                        {T::Float, "Payfund", "实付金额"},
-                        {T::Float, "Retfund", "找零"},
-                        {T::WideString, "Accoman", "结账人", true, 30},
-                        {T::DateTime, "Accotime", "结账时间"}});
+TConsumeSet::TConsumeSet(TDatabase* database)
+    : TRecordSet(database), where_(std::make_unique<TConsumeWhere>()) {
+  BillRecord().DeclareFields(*this);
 }
 
 TConsumeSet::~TConsumeSet() = default;
@@ -125,157 +132,75 @@ int TConsumeSet::Search() {
 }
 
 bool TConsumeSet::LoadCurrent(RConsume& bill) const {
-  return LoadById(FieldByName("Id")->AsInteger(), bill);
+  return LoadById(FieldByName("Id")->AsInteger(), bill, Database());
 }
 
-void TConsumeSet::SetAsData(const RConsume& b) {
-  FieldByName("Id")->SetValue(b.Id);
-  FieldByName("Biztime")->SetValue(b.Biztime);
-  FieldByName("Notes")->SetValue(b.Notes);
-  FieldByName("CardId")->SetValue(ToVariant(b.CardId));
-  FieldByName("Point")->SetValue(b.Point);
-  FieldByName("MemberName")->SetValue(b.MemberName);
-  FieldByName("Shldfund")->SetValue(ToVariant(b.Shldfund));
-  FieldByName("Payfund")->SetValue(ToVariant(b.Payfund));
-  FieldByName("Retfund")->SetValue(ToVariant(b.Retfund));
-  FieldByName("Accoman")->SetValue(b.Accoman);
-  FieldByName("Accotime")->SetValue(ToVariant(b.Accotime));
+void TConsumeSet::SetAsData(const RConsume& bill) {
+  BillRecord().Write(bill, *DataSet());
 }
 
-bool TConsumeSet::Save(RConsume& bill) {
+bool TConsumeSet::Save(RConsume& bill, TDatabase& database) {
+  if (!bill.CardId) throw EError(QStringLiteral("消费单没有会员卡."));
   RConsume written = bill;
-  try {
-    const bool saved = RunInTransaction(*gDatabase, [&] {
-      const int key = WriteRow(TKeyKind::Consume, written.Id, kInsertHeader, kUpdateHeader,
-                               [&](int billKey) { return HeaderParams(written, billKey); });
-      if (key == 0) return false;
-      written.Id = key;
-      if (!WriteLines(key, written.Lines)) return false;
-      if (!written.CardId) throw EError(QStringLiteral("消费单没有会员卡."));
-      return TCardSet::UpdateCardTotals(*written.CardId);
-    });
-    if (saved) bill = written;
-    return saved;
-  } catch (const EError&) {
-    return false;
-  }
+  const bool saved = RunInTransaction(database, [&] {
+    const int key =
+        WriteRow(database, TKeyKind::Consume, written.Id, kInsertHeader, kUpdateHeader,
+                 [&](const QString& statement, int billKey) {
+                   return BillRecord().Params(statement, written, {MakeParam("Id", billKey)});
+                 });
+    if (key == 0) return false;
+    written.Id = key;
+    return WriteLines(database, key, written.Lines) &&
+           TCardSet::UpdateCardTotals(*written.CardId, database);
+  });
+  if (saved) bill = written;
+  return saved;
 }
 
-bool TConsumeSet::Delete(int id, QString& error) {
-  error.clear();
-  TDatabase& database = *gDatabase;
-  try {
-    return RunInTransaction(database, [&] {
-      gRecordSet->OpenSql(kCardOfBill, {MakeParam("Id", id)});
-      const int cardId = VarToInt(gRecordSet->ValueOf());
-      database.ExecuteCount(kDeleteLines, {MakeParam("Id", id)});
-      return database.ExecuteCount(kDeleteHeader, {MakeParam("Id", id)}) == 1 &&
-             TCardSet::UpdateCardTotals(cardId);
-    });
-  } catch (const EError& failure) {
-    error = failure.Message();
-    return false;
-  }
+bool TConsumeSet::Delete(int id, TDatabase& database) {
+  return RunInTransaction(database, [&] {
+    const int cardId = VarToInt(database.Scalar(kCardOfBill, {MakeParam("Id", id)}));
+    database.ExecuteCount(kDeleteLines, {MakeParam("Id", id)});
+    return database.ExecuteCount(kDeleteHeader, {MakeParam("Id", id)}) == 1 &&
+           TCardSet::UpdateCardTotals(cardId, database);
+  });
 }
 
-bool TConsumeSet::LoadById(int id, RConsume& bill) {
+bool TConsumeSet::LoadById(int id, RConsume& bill, TDatabase& database) {
   bill = RConsume();
-  if (gRecordSet->OpenSql(kLoadHeader, {MakeParam("Id", id)}) != 1) return false;
-  TDataSet* row = gRecordSet->DataSet();
-  bill.Id = row->FieldByName("Id")->AsInteger();
-  bill.Biztime = row->FieldByName("Biztime")->AsDateTime();
-  bill.Notes = row->FieldByName("Notes")->AsString();
-  bill.CardId = OptionalInt(row->FieldByName("CardId"));
-  bill.MemberName = row->FieldByName("MemberName")->AsString();
-  bill.MemberGrade = row->FieldByName("MemberGrade")->AsString();
-  bill.MemberScore = row->FieldByName("MemberScore")->AsInteger();
-  bill.MemberDiscount = row->FieldByName("MemberDiscount")->AsFloat();
-  bill.Shldfund = OptionalFloat(row->FieldByName("Shldfund"));
-  bill.Jifund = OptionalFloat(row->FieldByName("Jifund"));
-  bill.Payfund = OptionalFloat(row->FieldByName("Payfund"));
-  bill.Retfund = OptionalFloat(row->FieldByName("Retfund"));
-  bill.Accoman = row->FieldByName("Accoman")->AsString();
-  bill.Accotime = OptionalDateTime(row->FieldByName("Accotime"));
-
-  gRecordSet->OpenSql(kLoadLines, {MakeParam("MastId", id)});
-  for (row->First(); !row->Eof(); row->Next()) {
-    RConsumedl line;
-    line.dlId = row->FieldByName("dlId")->AsInteger();
-    line.MastId = row->FieldByName("MastId")->AsInteger();
-    line.CommId = row->FieldByName("CommId")->AsInteger();
-    line.CommName = row->FieldByName("CommName")->AsString();
-    line.CommUnit = row->FieldByName("CommUnit")->AsString();
-    line.CommPrice = OptionalFloat(row->FieldByName("CommPrice"));
-    line.Price = row->FieldByName("Price")->AsFloat();
-    line.Qty = row->FieldByName("Qty")->AsInteger();
-    line.Discount = row->FieldByName("Discount")->AsFloat();
-    line.Fund = row->FieldByName("Fund")->AsFloat();
-    line.dlNote = row->FieldByName("dlNote")->AsString();
-    line.AddTime = row->FieldByName("AddTime")->AsDateTime();
-    bill.Lines << line;
-  }
-  row->Close();
+  TRecordSet header(&database);
+  if (header.OpenSql(kLoadHeader, {MakeParam("Id", id)}) != 1) return false;
+  bill = BillRecord().Read(*header.DataSet());
+  // The points are not loaded: the bill editor computes them again before every save.
+  bill.Point = 0;
+  TRecordSet lines(&database);
+  lines.OpenSql(kLoadLines, {MakeParam("MastId", id)});
+  lines.DataSet()->ForEachRow([&] { bill.Lines << LineRecord().Read(*lines.DataSet()); });
   return true;
 }
 
 TConsumedlSet::TConsumedlSet() {
-  using T = TFieldType;
-  AddFieldDef(T::Integer, "dlId", "", false, 0);
-  AddFieldDef(T::Integer, "MastId", "", false, 0);
-  AddFieldDef(T::Integer, "CommId", "", false, 0);
-  AddFieldDef(T::WideString, "CommName", "消费项目", false, 30);
-  DataSet()->AddCalculatedField(T::WideString, "CommNameCalc", "消费项目", true, 30);
-  AddFieldDef(T::WideString, "CommUnit", "单位", true, 20);
-  AddFieldDef(T::Float, "CommPrice", "项目标价", false, 0);
-  AddFieldDef(T::Float, "Price", "单价", true, 0);
-  AddFieldDef(T::Integer, "Qty", "数量", true, 0);
-  AddFieldDef(T::Float, "Discount", "折扣率", true, 0);
-  DataSet()->AddCalculatedField(T::Float, "Fund", "金额");
-  AddFieldDef(T::WideString, "dlNote", "备注", true, 50);
-  AddFieldDef(T::DateTime, "AddTime", "消费时间", true, 0);
-  FieldByName("Fund")->SetDisplayFormat(QStringLiteral("0.00"));
+  LineRecord().DeclareFields(*this);
   DataSet()->OnCalcFields = [](TDataSet& lines) {
-    const double price = lines.FieldByName("Price")->AsFloat();
+    const TMoney price = lines.FieldByName("Price")->AsMoney();
     const QString name = lines.FieldByName("CommName")->AsString();
     lines.FieldByName("CommNameCalc")
-        ->SetValue(price == 0 ? QStringLiteral("%1(赠)").arg(name) : name);
-    lines.FieldByName("Fund")->SetValue(LineFund(price, lines.FieldByName("Qty")->AsInteger(),
-                                                 lines.FieldByName("Discount")->AsFloat()));
+        ->SetValue(price.IsZero() ? QStringLiteral("%1(赠)").arg(name) : name);
+    lines.FieldByName("Fund")->SetAsMoney(LineAmount(price.ToDouble(),
+                                                     lines.FieldByName("Qty")->AsInteger(),
+                                                     lines.FieldByName("Discount")->AsFloat()));
   };
   CreateDataSet();
 }
 
 RConsumedl TConsumedlSet::GetAsData() const {
-  RConsumedl line;
-  line.dlId = FieldByName("dlId")->AsInteger();
-  line.MastId = FieldByName("MastId")->AsInteger();
-  line.CommId = FieldByName("CommId")->AsInteger();
-  line.CommName = FieldByName("CommName")->AsString();
-  line.CommUnit = FieldByName("CommUnit")->AsString();
-  line.CommPrice = OptionalFloat(FieldByName("CommPrice"));
-  line.Price = FieldByName("Price")->AsFloat();
-  line.Qty = FieldByName("Qty")->AsInteger();
-  line.Discount = FieldByName("Discount")->AsFloat();
-  line.Fund = FieldByName("Fund")->AsFloat();
-  line.dlNote = FieldByName("dlNote")->AsString();
-  line.AddTime = FieldByName("AddTime")->AsDateTime();
-  return line;
+  return LineRecord().Read(*DataSet());
 }
 
 void TConsumedlSet::AppendData(const RConsumedl& line) {
   TDataSet* lines = DataSet();
   lines->Append();
-  FieldByName("dlId")->SetValue(line.dlId);
-  FieldByName("MastId")->SetValue(line.MastId);
-  FieldByName("CommId")->SetValue(line.CommId);
-  FieldByName("CommName")->SetValue(line.CommName);
-  FieldByName("CommUnit")->SetValue(line.CommUnit);
-  FieldByName("CommPrice")->SetValue(ToVariant(line.CommPrice));
-  FieldByName("Price")->SetValue(ToVariant(line.Price));
-  FieldByName("Qty")->SetValue(line.Qty);
-  FieldByName("Discount")->SetValue(line.Discount);
-  FieldByName("dlNote")->SetValue(line.dlNote);
-  FieldByName("AddTime")->SetValue(line.AddTime);
+  LineRecord().Write(line, *lines);
   lines->Post();
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "core/base/Money.h"
 #include "core/db/RecordSet.h"
 #include "core/domain/Filters.h"
 
@@ -16,11 +17,11 @@ struct RConsumedl {
   int CommId = 0;
   QString CommName;                 // display only
   QString CommUnit;                 // display only
-  std::optional<double> CommPrice;  // display only
-  std::optional<double> Price;
+  std::optional<TMoney> CommPrice;  // display only
+  std::optional<TMoney> Price;
   int Qty = 0;
   double Discount = 0;
-  std::optional<double> Fund;
+  std::optional<TMoney> Fund;
   QString dlNote;
   QDateTime AddTime;
 };
@@ -34,26 +35,22 @@ struct RConsume {
   std::optional<int> CardId;
   QString MemberName;  // the card holder, read by LoadById, never stored
   QString MemberGrade;
-  int MemberScore = 0;
+  qint64 MemberScore = 0;
   double MemberDiscount = 0;
   int Point = 0;
-  std::optional<double> Shldfund;
-  std::optional<double> Jifund;
-  std::optional<double> Payfund;
-  std::optional<double> Retfund;
+  std::optional<TMoney> Shldfund;
+  std::optional<TMoney> Jifund;
+  std::optional<TMoney> Payfund;
+  std::optional<TMoney> Retfund;
   QString Accoman;
   std::optional<QDateTime> Accotime;
   RConsumedls Lines;
 };
 
-// A line's amount: quantity times price times rate, rounded to two decimals, halves away from
-// zero (12.5 x 3 x 0.8 = 30.00, 3.125 x 1 x 1 = 3.13).
-double LineFund(double price, int qty, double discount);
-
 // Bill headers for the lists, and the stores that read and write whole bills.
 class TConsumeSet : public TRecordSet {
  public:
-  TConsumeSet();
+  explicit TConsumeSet(TDatabase* database = nullptr);
   ~TConsumeSet() override;
   TConsumeWhere& Where() { return *where_; }
   int Search();
@@ -61,11 +58,13 @@ class TConsumeSet : public TRecordSet {
   // Writes a saved bill's header into the current row (edit or append state).
   void SetAsData(const RConsume& bill);
 
-  static bool LoadById(int id, RConsume& bill);
+  static bool LoadById(int id, RConsume& bill, TDatabase& database = DefaultDatabase());
   // Header, lines and the card's totals in one transaction. On success the record holds the bill
-  // key and every line its key; on failure nothing is stored and the record is as it was.
-  static bool Save(RConsume& bill);
-  static bool Delete(int id, QString& error);
+  // key and every line its key. False when a row to update is gone; a database error is raised.
+  // Either way nothing is stored and the record is as it was.
+  static bool Save(RConsume& bill, TDatabase& database = DefaultDatabase());
+  // The lines, the header and the card's totals in one transaction; false when the bill is gone.
+  static bool Delete(int id, TDatabase& database = DefaultDatabase());
 
  private:
   std::unique_ptr<TConsumeWhere> where_;

@@ -1,6 +1,6 @@
 #include "core/domain/Gift.h"
 
-#include "core/domain/FieldSpecs.h"
+#include "core/domain/RecordDescription.h"
 #include "core/domain/RowWriter.h"
 
 namespace {
@@ -12,16 +12,24 @@ constexpr char kUpdate[] =
     "update gifts set Code=:Code, Name=:Name, Point=:Point, Stock=:Stock, Notex=:Notex where "
     "Id=:Id";
 constexpr char kDelete[] = "delete from gifts where Id=:Id";
+
+const TRecordDescription<RGift>& GiftRecord() {
+  using T = TFieldType;
+  static const TRecordDescription<RGift> description = {
+      {T::Integer, "Id", &RGift::Id, {.Visible = false}},
+      {T::WideString, "Code", &RGift::Code, {.Label = "礼品编码", .Size = 30}},
+      {T::WideString, "Name", &RGift::Name, {.Label = "礼品名称", .Size = 50}},
+      {T::Integer, "Point", &RGift::Point, {.Label = "兑换积分"}},
+      {T::Float, "Stock", &RGift::Stock, {.Label = "库存数量"}},
+      {T::WideString, "Notex", &RGift::Notex, {.Label = "说明", .Size = 50}},
+  };
+  return description;
+}
 }  // namespace
 
-TGiftSet::TGiftSet() : where_(std::make_unique<TGiftWhere>()) {
-  using T = TFieldType;
-  DeclareFields(*this, {{T::Integer, "Id", "", false},
-                        {T::WideString, "Code", "礼品编码", true, 30},
-                        {T::WideString, "Name", "礼品名称", true, 50},
-                        {T::Integer, "Point", "兑换积分"},
-                        {T::Float, "Stock", "库存数量"},
-                        {T::WideString, "Notex", "说明", true, 50}});
+TGiftSet::TGiftSet(TDatabase* database)
+    : TRecordSet(database), where_(std::make_unique<TGiftWhere>()) {
+  GiftRecord().DeclareFields(*this);
 }
 
 TGiftSet::~TGiftSet() = default;
@@ -31,33 +39,20 @@ int TGiftSet::Search() {
 }
 
 RGift TGiftSet::AsData() const {
-  RGift g;
-  g.Id = FieldByName("Id")->AsInteger();
-  g.Code = FieldByName("Code")->AsString();
-  g.Name = FieldByName("Name")->AsString();
-  g.Point = FieldByName("Point")->AsInteger();
-  g.Stock = FieldByName("Stock")->AsFloat();
-  g.Notex = FieldByName("Notex")->AsString();
-  return g;
+  return GiftRecord().Read(*DataSet());
 }
 
-void TGiftSet::SetAsData(const RGift& g) {
-  FieldByName("Id")->SetValue(g.Id);
-  FieldByName("Code")->SetValue(g.Code);
-  FieldByName("Name")->SetValue(g.Name);
-  FieldByName("Point")->SetValue(g.Point);
-  FieldByName("Stock")->SetValue(g.Stock);
-  FieldByName("Notex")->SetValue(g.Notex);
+void TGiftSet::SetAsData(const RGift& gift) {
+  GiftRecord().Write(gift, *DataSet());
 }
 
-bool TGiftSet::Save(RGift& g) {
-  return SaveRow(TKeyKind::Gift, g.Id, kInsert, kUpdate, [&](int key) {
-    return TDBParameters{MakeParam("Code", g.Code),   MakeParam("Name", g.Name),
-                         MakeParam("Point", g.Point), MakeParam("Stock", g.Stock),
-                         MakeParam("Notex", g.Notex), MakeParam("Id", key)};
-  });
+bool TGiftSet::Save(RGift& gift, TDatabase& database) {
+  return SaveRow(database, TKeyKind::Gift, gift.Id, kInsert, kUpdate,
+                 [&](const QString& statement, int key) {
+                   return GiftRecord().Params(statement, gift, {MakeParam("Id", key)});
+                 });
 }
 
-bool TGiftSet::Delete(int id) {
-  return gDatabase->ExecuteCount(kDelete, {MakeParam("Id", id)}) == 1;
+bool TGiftSet::Delete(int id, TDatabase& database) {
+  return database.ExecuteCount(kDelete, {MakeParam("Id", id)}) == 1;
 }

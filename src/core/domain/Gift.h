@@ -18,15 +18,15 @@ struct RGift {
 // The gift catalogue: what members can obtain for points.
 class TGiftSet : public TRecordSet {
  public:
-  TGiftSet();
+  explicit TGiftSet(TDatabase* database = nullptr);
   ~TGiftSet() override;
   TGiftWhere& Where() { return *where_; }
   int Search();
   RGift AsData() const;
   void SetAsData(const RGift& gift);
 
-  static bool Save(RGift& gift);
-  static bool Delete(int id);
+  static bool Save(RGift& gift, TDatabase& database = DefaultDatabase());
+  static bool Delete(int id, TDatabase& database = DefaultDatabase());
 
  private:
   std::unique_ptr<TGiftWhere> where_;

@@ -4,7 +4,6 @@
 
 #include "core/base/Variants.h"
 #include "core/db/Database.h"
-#include "core/db/RecordSet.h"
 
 namespace {
 
@@ -65,19 +64,16 @@ void LockKind(TDatabase& database, TKeyKind kind) {
 
 }  // namespace
 
-int TKeys::Next(TKeyKind kind) {
-  TDatabase& database = *gDatabase;
+int TKeys::Next(TKeyKind kind, TDatabase& database) {
   if (database.InTransaction()) LockKind(database, kind);
   for (const KeySource& source : KeySources()) {
     if (source.kind != kind) continue;
-    gRecordSet->OpenSql(KeyStatement(source));
-    return VarToInt(gRecordSet->ValueOf()) + 1;
+    return VarToInt(database.Scalar(KeyStatement(source))) + 1;
   }
   return 1;
 }
 
-void TKeys::LockCard(int cardId) {
-  TDatabase& database = *gDatabase;
+void TKeys::LockCard(int cardId, TDatabase& database) {
   if (!database.InTransaction()) return;
   const TDBParameters params = {MakeParam("Id", cardId)};
   switch (database.Kind()) {

@@ -24,8 +24,8 @@ enum class TKeyKind {
 // writing transaction already holds its write lock.
 class TKeys {
  public:
-  static int Next(TKeyKind kind);
+  static int Next(TKeyKind kind, TDatabase& database);
   // Holds the card's row until the transaction ends, so that concurrent writers recompute its
   // totals one after the other, each seeing the other's rows.
-  static void LockCard(int cardId);
+  static void LockCard(int cardId, TDatabase& database);
 };

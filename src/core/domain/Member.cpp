@@ -2,9 +2,8 @@
 
 #include "core/base/Variants.h"
 #include "core/db/Transaction.h"
-#include "core/domain/FieldSpecs.h"
 #include "core/domain/Keys.h"
-#include "core/domain/Optional.h"
+#include "core/domain/RecordDescription.h"
 
 namespace {
 
@@ -43,42 +42,71 @@ constexpr char kUpdateCard[] =
 constexpr char kDeleteCard[] = "delete from cards where MemberId=:MemberId";
 constexpr char kDeleteMember[] = "delete from members where Id=:MemberId";
 
+// Amounts are summed in whole cents, so that no floating-point column can make a total drift.
 // A bill debits the card by what was not paid in cash, never below zero.
 constexpr char kBillTotals[] =
-    "select sum(Shldfund), sum(Point), sum(case when coalesce(Shldfund,0)>coalesce(Payfund,0) then "
-    "coalesce(Shldfund,0)-coalesce(Payfund,0) else 0 end) from consume where CardId=:CardId";
+    "select sum(round(coalesce(Shldfund,0)*100, 0)), sum(Point), sum(case when "
+    "coalesce(Shldfund,0)>coalesce(Payfund,0) then round((coalesce(Shldfund,0)-coalesce(Payfund,0))"
+    "*100, 0) else 0 end) from consume where CardId=:CardId";
 constexpr char kChargeTotal[] =
-    "select sum(coalesce(Charfund,0)+coalesce(Songfund,0)) from charges where CardId=:CardId";
+    "select sum(round(coalesce(Charfund,0)*100, 0)+round(coalesce(Songfund,0)*100, 0)) from "
+    "charges "
+    "where CardId=:CardId";
 constexpr char kPointsSpent[] = "select sum(Point) from presents where CardId=:CardId";
 constexpr char kUpdateTotals[] =
     "update cards set Balance=:Balance, Consume=:Consume, Score=:Score where Id=:Id";
 
-TDBParameters MemberParams(const RMember& m) {
-  return {MakeParam("Name", m.Name),     MakeParam("Sex", m.Sex),
-          MakeParam("Mobile", m.Mobile), MakeParam("CataId", ToVariant(m.CataId)),
-          MakeParam("Folk", m.Folk),     MakeParam("Birthdate", ToVariant(m.Birthdate)),
-          MakeParam("IdCode", m.IdCode), MakeParam("Company", m.Company),
-          MakeParam("Duty", m.Duty),     MakeParam("Address", m.Address),
-          MakeParam("Tel", m.Tel),       MakeParam("Email", m.Email),
-          MakeParam("Notes", m.Notes),   MakeParam("Id", m.MemberId)};
-}
-
-TDBParameters CardParams(const RMember& m) {
-  return {MakeParam("MemberId", m.MemberId),
-          MakeParam("CardNo", m.CardNo),
-          MakeParam("ValidIf", m.ValidIf),
-          MakeParam("TypeId", m.TypeId),
-          MakeParam("PassWd", m.PassWd),
-          MakeParam("InitFund", ToVariant(m.InitFund)),
-          MakeParam("InitPoint", ToVariant(m.InitPoint)),
-          MakeParam("TimeFund", ToVariant(m.TimeFund)),
-          MakeParam("Grade", m.Grade),
-          MakeParam("Discount", m.Discount),
-          MakeParam("Appdate", ToVariant(m.Appdate)),
-          MakeParam("Invalidate", ToVariant(m.Invalidate)),
-          MakeParam("Remarks", m.Remarks),
-          MakeParam("Handman", m.Handman),
-          MakeParam("Id", m.CardId)};
+const TRecordDescription<RMember>& MemberRecord() {
+  using T = TFieldType;
+  static const TRecordDescription<RMember> description = {
+      {T::Integer, "CardId", &RMember::CardId, {.Visible = false}},
+      {T::Integer, "MemberId", &RMember::MemberId, {.Visible = false}},
+      {T::WideString, "CardNo", &RMember::CardNo, {.Label = "卡号", .Size = 50}},
+      {T::Boolean, "ValidIf", &RMember::ValidIf, {.Label = "有效性"}},
+      {T::Integer, "TypeId", &RMember::TypeId, {.Visible = false}},
+      {T::WideString, "TypeName", &RMember::TypeName, {.Label = "会卡类型", .Size = 50}},
+      {T::WideString, "PassWd", &RMember::PassWd, {.Label = "密码", .Visible = false, .Size = 50}},
+      {T::Currency,
+       "InitFund",
+       &RMember::InitFund,
+       {.Label = "开户金额", .Visible = false, .EmptyAsZero = true}},
+      {T::Integer,
+       "InitPoint",
+       &RMember::InitPoint,
+       {.Label = "初始积分", .Visible = false, .EmptyAsZero = true}},
+      {T::Currency, "TimeFund", &RMember::TimeFund, {.Visible = false, .EmptyAsZero = true}},
+      {T::WideString, "Grade", &RMember::Grade, {.Label = "会员级别", .Size = 30}},
+      {T::Float, "Discount", &RMember::Discount, {.Label = "折率", .Visible = false}},
+      {T::DateTime, "Appdate", &RMember::Appdate, {.Label = "办卡日期"}},
+      {T::DateTime, "Invalidate", &RMember::Invalidate, {.Label = "到期时间"}},
+      {T::WideString, "Remarks", &RMember::Remarks, {.Label = "附注", .Size = 50}},
+      {T::WideString, "Handman", &RMember::Handman, {.Label = "经办人", .Size = 30}},
+      {T::WideString, "Name", &RMember::Name, {.Label = "会员姓名", .Size = 30}},
+      {T::WideString, "Sex", &RMember::Sex, {.Label = "性别", .Size = 6}},
+      {T::WideString, "Mobile", &RMember::Mobile, {.Label = "手机", .Size = 50}},
+      {T::Integer, "CataId", &RMember::CataId, {.Visible = false}},
+      {T::WideString,
+       "CataName",
+       &RMember::CataName,
+       {.Label = "分组", .Visible = false, .Size = 30}},
+      {T::WideString, "Folk", &RMember::Folk, {.Label = "民族", .Size = 30}},
+      {T::DateTime, "Birthdate", &RMember::Birthdate, {.Label = "生日"}},
+      {T::WideString, "IdCode", &RMember::IdCode, {.Label = "身份证号", .Size = 50}},
+      {T::WideString, "Company", &RMember::Company, {.Label = "工作单位", .Size = 50}},
+      {T::WideString, "Duty", &RMember::Duty, {.Label = "职务", .Size = 30}},
+      {T::WideString, "Address", &RMember::Address, {.Label = "联系地址", .Size = 50}},
+      {T::WideString, "Tel", &RMember::Tel, {.Label = "联系电话", .Size = 50}},
+      {T::WideString, "Email", &RMember::Email, {.Label = "电子邮箱", .Size = 50}},
+      {T::Memo, "Notes", &RMember::Notes, {.Label = "备注"}},
+      // The cashier tells members apart by their balance too: shown although only read.
+      {T::Currency, "Balance", &RMember::Balance, {.Label = "卡内余额", .Written = false}},
+      {T::Currency,
+       "Consume",
+       &RMember::Consume,
+       {.Label = "消费金额", .Visible = false, .Written = false}},
+      {T::Integer, "Score", &RMember::Score, {.Visible = false, .Written = false}},
+  };
+  return description;
 }
 
 }  // namespace
@@ -91,41 +119,9 @@ QString ValidityName(bool valid) {
   return valid ? QStringLiteral("可用") : QStringLiteral("不可用");
 }
 
-TMemberSet::TMemberSet() : where_(std::make_unique<TMemberWhere>()) {
-  using T = TFieldType;
-  DeclareFields(*this, {{T::Integer, "CardId", "", false},
-                        {T::Integer, "MemberId", "", false},
-                        {T::WideString, "CardNo", "卡号", true, 50},
-                        {T::Boolean, "ValidIf", "有效性"},
-                        {T::Integer, "TypeId", "", false},
-                        {T::WideString, "TypeName", "会卡类型", true, 50},
-                        {T::WideString, "PassWd", "密码", false, 50},
-                        {T::Float, "InitFund", "开户金额", false},
-                        {T::Integer, "InitPoint", "初始积分", false},
-                        {T::Float, "TimeFund", "", false},
-                        {T::WideString, "Grade", "会员级别", true, 30},
-                        {T::Float, "Discount", "折率", false},
-                        {T::DateTime, "Appdate", "办卡日期"},
-                        {T::DateTime, "Invalidate", "到期时间"},
-                        {T::WideString, "Remarks", "附注", true, 50},
-                        {T::WideString, "Handman", "经办人", true, 30},
-                        {T::WideString, "Name", "会员姓名", true, 30},
-                        {T::WideString, "Sex", "性别", true, 6},
-                        {T::WideString, "Mobile", "手机", true, 50},
-                        {T::Integer, "CataId", "", false},
-                        {T::WideString, "CataName", "分组", false, 30},
-                        {T::WideString, "Folk", "民族", true, 30},
-                        {T::DateTime, "Birthdate", "生日"},
-                        {T::WideString, "IdCode", "身份证号", true, 50},
-                        {T::WideString, "Company", "工作单位", true, 50},
-                        {T::WideString, "Duty", "职务", true, 30},
-                        {T::WideString, "Address", "联系地址", true, 50},
-                        {T::WideString, "Tel", "联系电话", true, 50},
-                        {T::WideString, "Email", "电子邮箱", true, 50},
-                        {T::Memo, "Notes", "备注"},
-                        {T::Float, "Balance", "卡内余额", false},
-                        {T::Float, "Consume", "消费金额", false},
-                        {T::Float, "Score", "", false}});
+TMemberSet::TMemberSet(TDatabase* database)
+    : TRecordSet(database), where_(std::make_unique<TMemberWhere>()) {
+  MemberRecord().DeclareFields(*this);
   FieldByName("ValidIf")->OnGetText = ShowTick;
 }
 
@@ -136,97 +132,38 @@ int TMemberSet::Search() {
 }
 
 RMember TMemberSet::AsData() const {
-  auto text = [this](const char* name) { return FieldByName(name)->AsString(); };
-  RMember m;
-  m.CardId = FieldByName("CardId")->AsInteger();
-  m.MemberId = FieldByName("MemberId")->AsInteger();
-  m.CardNo = text("CardNo");
-  m.TypeName = text("TypeName");
-  m.ValidIf = FieldByName("ValidIf")->AsBoolean();
-  m.TypeId = FieldByName("TypeId")->AsInteger();
-  m.PassWd = text("PassWd");
-  m.InitFund = FieldByName("InitFund")->AsFloat();
-  m.InitPoint = FieldByName("InitPoint")->AsFloat();
-  m.TimeFund = FieldByName("TimeFund")->AsFloat();
-  m.Appdate = OptionalDateTime(FieldByName("Appdate"));
-  m.Invalidate = OptionalDateTime(FieldByName("Invalidate"));
-  m.Grade = text("Grade");
-  m.Discount = FieldByName("Discount")->AsFloat();
-  m.Remarks = text("Remarks");
-  m.Handman = text("Handman");
-  m.Name = text("Name");
-  m.Sex = text("Sex");
-  m.Mobile = text("Mobile");
-  m.CataId = OptionalInt(FieldByName("CataId"));
-  m.CataName = text("CataName");
-  m.Folk = text("Folk");
-  m.Birthdate = OptionalDateTime(FieldByName("Birthdate"));
-  m.IdCode = text("IdCode");
-  m.Company = text("Company");
-  m.Duty = text("Duty");
-  m.Address = text("Address");
-  m.Tel = text("Tel");
-  m.Email = text("Email");
-  m.Notes = text("Notes");
-  m.Balance = FieldByName("Balance")->AsFloat();
-  m.Consume = FieldByName("Consume")->AsFloat();
-  m.Score = FieldByName("Score")->AsFloat();
-  return m;
+  return MemberRecord().Read(*DataSet());
 }
 
-void TMemberSet::SetAsData(const RMember& m) {
-  auto set = [this](const char* name, const QVariant& value) {
-    FieldByName(name)->SetValue(value);
-  };
-  set("CardId", m.CardId);
-  set("MemberId", m.MemberId);
-  set("CardNo", m.CardNo);
-  set("ValidIf", m.ValidIf);
-  set("TypeId", m.TypeId);
-  set("PassWd", m.PassWd);
-  set("InitFund", ToVariant(m.InitFund));
-  set("InitPoint", ToVariant(m.InitPoint));
-  set("TimeFund", ToVariant(m.TimeFund));
-  set("Appdate", ToVariant(m.Appdate));
-  set("Invalidate", ToVariant(m.Invalidate));
-  set("Grade", m.Grade);
-  set("Discount", m.Discount);
-  set("Remarks", m.Remarks);
-  set("Handman", m.Handman);
-  set("Name", m.Name);
-  set("Sex", m.Sex);
-  set("Mobile", m.Mobile);
-  set("CataId", ToVariant(m.CataId));
-  set("CataName", m.CataName);
-  set("Folk", m.Folk);
-  set("Birthdate", ToVariant(m.Birthdate));
-  set("IdCode", m.IdCode);
-  set("Company", m.Company);
-  set("Duty", m.Duty);
-  set("Address", m.Address);
-  set("Tel", m.Tel);
-  set("Email", m.Email);
-  set("Notes", m.Notes);
+void TMemberSet::SetAsData(const RMember& member) {
+  MemberRecord().Write(member, *DataSet());
 }
 
-bool TMemberSet::Save(RMember& member) {
-  TDatabase& database = *gDatabase;
-  return RunInTransaction(database, [&] {
-    if (member.MemberId > 0) {
-      return database.ExecuteCount(kUpdateMember, MemberParams(member)) == 1 &&
-             database.ExecuteCount(kUpdateCard, CardParams(member)) == 1;
+bool TMemberSet::Save(RMember& member, TDatabase& database) {
+  const TRecordDescription<RMember>& record = MemberRecord();
+  RMember written = member;
+  const bool saved = RunInTransaction(database, [&] {
+    const bool inserting = written.MemberId <= 0;
+    if (inserting) {
+      // A member and its card share one key.
+      const int key = TKeys::Next(TKeyKind::Member, database);
+      written.MemberId = key;
+      written.CardId = key;
     }
-    // A member and its card share one key.
-    const int key = TKeys::Next(TKeyKind::Member);
-    member.MemberId = key;
-    member.CardId = key;
-    return database.ExecuteCount(kInsertMember, MemberParams(member)) == 1 &&
-           database.ExecuteCount(kInsertCard, CardParams(member)) == 1;
+    const QString memberStatement = inserting ? kInsertMember : kUpdateMember;
+    const QString cardStatement = inserting ? kInsertCard : kUpdateCard;
+    return database.ExecuteCount(
+               memberStatement,
+               record.Params(memberStatement, written, {MakeParam("Id", written.MemberId)})) == 1 &&
+           database.ExecuteCount(
+               cardStatement,
+               record.Params(cardStatement, written, {MakeParam("Id", written.CardId)})) == 1;
   });
+  if (saved) member = written;
+  return saved;
 }
 
-bool TMemberSet::Delete(int memberId) {
-  TDatabase& database = *gDatabase;
+bool TMemberSet::Delete(int memberId, TDatabase& database) {
   const TDBParameters params = {MakeParam("MemberId", memberId)};
   return RunInTransaction(database, [&] {
     return database.ExecuteCount(kDeleteCard, params) >= 1 &&
@@ -234,30 +171,28 @@ bool TMemberSet::Delete(int memberId) {
   });
 }
 
-bool TMemberSet::LoadById(int memberId, RMember& member) {
-  TMemberSet set;
+bool TMemberSet::LoadById(int memberId, RMember& member, TDatabase& database) {
+  TMemberSet set(&database);
   set.Where().FieldByName("Id")->SetValue(memberId);
   const int count = set.Search();
   member = count > 0 ? set.AsData() : RMember();
   return count == 1;
 }
 
-bool TMemberSet::UpdateCardTotals(int cardId) {
+bool TMemberSet::UpdateCardTotals(int cardId, TDatabase& database) {
   if (cardId < 1) return false;
-  TDatabase& database = *gDatabase;
-  TKeys::LockCard(cardId);
+  TKeys::LockCard(cardId, database);
   const TDBParameters card = {MakeParam("CardId", cardId)};
-  gRecordSet->OpenSql(kBillTotals, card);
-  const double consumed = VarToFloat(gRecordSet->ValueOf(0));
-  const int pointsEarned = VarToInt(gRecordSet->ValueOf(1));
-  const double debited = VarToFloat(gRecordSet->ValueOf(2));
-  gRecordSet->OpenSql(kChargeTotal, card);
-  const double toppedUp = VarToFloat(gRecordSet->ValueOf());
-  gRecordSet->OpenSql(kPointsSpent, card);
-  const int pointsSpent = VarToInt(gRecordSet->ValueOf());
+  TRecordSet bills(&database);
+  bills.OpenSql(kBillTotals, card);
+  const TMoney consumed = TMoney::FromCents(VarToInt64(bills.ValueOf(0)));
+  const qint64 pointsEarned = VarToInt64(bills.ValueOf(1));
+  const TMoney debited = TMoney::FromCents(VarToInt64(bills.ValueOf(2)));
+  const TMoney toppedUp = TMoney::FromCents(VarToInt64(database.Scalar(kChargeTotal, card)));
+  const qint64 pointsSpent = VarToInt64(database.Scalar(kPointsSpent, card));
   return database.ExecuteCount(
              kUpdateTotals,
-             {MakeParam("Balance", toppedUp - debited), MakeParam("Consume", consumed),
-              MakeParam("Score", double(pointsEarned - pointsSpent)), MakeParam("Id", cardId)}) ==
-         1;
+             {MakeParam("Balance", QVariant::fromValue(toppedUp - debited)),
+              MakeParam("Consume", QVariant::fromValue(consumed)),
+              MakeParam("Score", pointsEarned - pointsSpent), MakeParam("Id", cardId)}) == 1;
 }

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "core/base/Money.h"
 #include "core/db/RecordSet.h"
 #include "core/domain/Filters.h"
 
@@ -17,9 +18,9 @@ struct RMember {
   bool ValidIf = false;
   int TypeId = 0;
   QString PassWd;
-  std::optional<double> InitFund;
-  std::optional<double> InitPoint;
-  std::optional<double> TimeFund;
+  std::optional<TMoney> InitFund;
+  std::optional<int> InitPoint;
+  std::optional<TMoney> TimeFund;
   std::optional<QDateTime> Appdate;
   std::optional<QDateTime> Invalidate;
   QString Grade;
@@ -40,9 +41,9 @@ struct RMember {
   QString Tel;
   QString Email;
   QString Notes;
-  double Balance = 0;  // read only: kept by the totals rule
-  double Consume = 0;
-  double Score = 0;
+  TMoney Balance;  // read only: kept by the totals rule
+  TMoney Consume;
+  qint64 Score = 0;
 };
 
 // The names the editors offer for the card types 0, 1 and 2 and for the two validity states.
@@ -53,7 +54,7 @@ QString ValidityName(bool valid);
 // keep each card's totals.
 class TMemberSet : public TRecordSet {
  public:
-  TMemberSet();
+  explicit TMemberSet(TDatabase* database = nullptr);
   ~TMemberSet() override;
 
   TMemberWhere& Where() { return *where_; }
@@ -64,12 +65,14 @@ class TMemberSet : public TRecordSet {
   void SetAsData(const RMember& member);
 
   // Inserts (MemberId 0 or less, giving the record its keys) or updates a member with its card.
-  static bool Save(RMember& member);
-  static bool Delete(int memberId);
-  static bool LoadById(int memberId, RMember& member);
+  // False when a row to update is gone; a database error is raised after the rollback.
+  static bool Save(RMember& member, TDatabase& database = DefaultDatabase());
+  // False when the member has no card or no row.
+  static bool Delete(int memberId, TDatabase& database = DefaultDatabase());
+  static bool LoadById(int memberId, RMember& member, TDatabase& database = DefaultDatabase());
   // Recomputes the card's balance, total consumption and points from its top-ups, bills and
-  // redemptions. Runs inside the caller's transaction.
-  static bool UpdateCardTotals(int cardId);
+  // redemptions. Runs inside the caller's transaction; false for a card that is not there.
+  static bool UpdateCardTotals(int cardId, TDatabase& database = DefaultDatabase());
 
   TField* CardIdFld() const { return FieldByName("CardId"); }
   TField* MemberIdFld() const { return FieldByName("MemberId"); }

@@ -2,9 +2,8 @@
 
 #include "core/base/Variants.h"
 #include "core/db/Transaction.h"
-#include "core/domain/FieldSpecs.h"
 #include "core/domain/Member.h"
-#include "core/domain/Optional.h"
+#include "core/domain/RecordDescription.h"
 #include "core/domain/RowWriter.h"
 
 namespace {
@@ -20,17 +19,25 @@ constexpr char kUpdate[] =
     "Point=:Point where Id=:Id";
 constexpr char kCardOfPresent[] = "select CardId from presents where Id=:Id";
 constexpr char kDelete[] = "delete from presents where Id=:Id";
+
+const TRecordDescription<RPresent>& PresentRecord() {
+  using T = TFieldType;
+  static const TRecordDescription<RPresent> description = {
+      {T::Integer, "Id", &RPresent::Id, {.Visible = false}},
+      {T::DateTime, "GiveDate", &RPresent::GiveDate, {.Label = "兑换日期"}},
+      {T::Integer, "CardId", &RPresent::CardId, {.Visible = false}},
+      {T::Integer, "GiftId", &RPresent::GiftId, {.Visible = false}},
+      {T::WideString, "GiftName", &RPresent::GiftName, {.Label = "商品名称", .Size = 50}},
+      {T::Float, "Qty", &RPresent::Qty, {.Label = "兑换数量", .EmptyAsZero = true}},
+      {T::Integer, "Point", &RPresent::Point, {.Label = "兑换分数"}},
+  };
+  return description;
+}
 }  // namespace
 
-TPresentSet::TPresentSet() : where_(std::make_unique<TPresentWhere>()) {
-  using T = TFieldType;
-  DeclareFields(*this, {{T::Integer, "Id", "", false},
-                        {T::DateTime, "GiveDate", "兑换日期"},
-                        {T::Integer, "CardId", "", false},
-                        {T::Integer, "GiftId", "", false},
-                        {T::WideString, "GiftName", "商品名称", true, 50},
-                        {T::Float, "Qty", "兑换数量"},
-                        {T::Integer, "Point", "兑换分数"}});
+TPresentSet::TPresentSet(TDatabase* database)
+    : TQuerySet(database), where_(std::make_unique<TPresentWhere>()) {
+  PresentRecord().DeclareFields(*this);
 }
 
 TPresentSet::~TPresentSet() = default;
@@ -40,25 +47,11 @@ int TPresentSet::Search() {
 }
 
 RPresent TPresentSet::GetAsData() const {
-  RPresent p;
-  p.Id = FieldByName("Id")->AsInteger();
-  p.GiveDate = OptionalDateTime(FieldByName("GiveDate"));
-  p.CardId = FieldByName("CardId")->AsInteger();
-  p.GiftId = FieldByName("GiftId")->AsInteger();
-  p.GiftName = FieldByName("GiftName")->AsString();
-  p.Qty = FieldByName("Qty")->AsFloat();
-  p.Point = FieldByName("Point")->AsInteger();
-  return p;
+  return PresentRecord().Read(*DataSet());
 }
 
-void TPresentSet::SetAsData(const RPresent& p) {
-  FieldByName("Id")->SetValue(p.Id);
-  FieldByName("GiveDate")->SetValue(ToVariant(p.GiveDate));
-  FieldByName("CardId")->SetValue(p.CardId);
-  FieldByName("GiftId")->SetValue(p.GiftId);
-  FieldByName("GiftName")->SetValue(p.GiftName);
-  FieldByName("Qty")->SetValue(ToVariant(p.Qty));
-  FieldByName("Point")->SetValue(p.Point);
+void TPresentSet::SetAsData(const RPresent& present) {
+  PresentRecord().Write(present, *DataSet());
 }
 
 RPresents TPresentSet::GetItems() const {
@@ -79,34 +72,29 @@ void TPresentSet::SetItems(const RPresents& presents) {
   }
 }
 
-bool TPresentSet::Save(RPresents& presents) {
+bool TPresentSet::Save(RPresents& presents, TDatabase& database) {
   if (presents.isEmpty()) return true;
   RPresents written = presents;
-  const bool saved = RunInTransaction(*gDatabase, [&] {
-    for (RPresent& p : written) {
-      const int key = WriteRow(TKeyKind::Present, p.Id, kInsert, kUpdate, [&](int id) {
-        return TDBParameters{MakeParam("GiveDate", ToVariant(p.GiveDate)),
-                             MakeParam("CardId", p.CardId),
-                             MakeParam("GiftId", p.GiftId),
-                             MakeParam("Qty", ToVariant(p.Qty)),
-                             MakeParam("Point", p.Point),
-                             MakeParam("Id", id)};
-      });
+  const bool saved = RunInTransaction(database, [&] {
+    for (RPresent& present : written) {
+      const int key =
+          WriteRow(database, TKeyKind::Present, present.Id, kInsert, kUpdate,
+                   [&](const QString& statement, int id) {
+                     return PresentRecord().Params(statement, present, {MakeParam("Id", id)});
+                   });
       if (key == 0) return false;
-      p.Id = key;
+      present.Id = key;
     }
-    return TCardSet::UpdateCardTotals(written.last().CardId);
+    return TCardSet::UpdateCardTotals(written.last().CardId, database);
   });
   if (saved) presents = written;
   return saved;
 }
 
-bool TPresentSet::Delete(int id) {
-  TDatabase& database = *gDatabase;
+bool TPresentSet::Delete(int id, TDatabase& database) {
   return RunInTransaction(database, [&] {
-    gRecordSet->OpenSql(kCardOfPresent, {MakeParam("Id", id)});
-    const int cardId = VarToInt(gRecordSet->ValueOf());
+    const int cardId = VarToInt(database.Scalar(kCardOfPresent, {MakeParam("Id", id)}));
     return database.ExecuteCount(kDelete, {MakeParam("Id", id)}) == 1 &&
-           TCardSet::UpdateCardTotals(cardId);
+           TCardSet::UpdateCardTotals(cardId, database);
   });
 }

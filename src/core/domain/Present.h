@@ -24,7 +24,7 @@ using RPresents = QList<RPresent>;
 // Redemptions: a member's past ones, or new ones collected in memory before they are confirmed.
 class TPresentSet : public TQuerySet {
  public:
-  TPresentSet();
+  explicit TPresentSet(TDatabase* database = nullptr);
   ~TPresentSet() override;
   TPresentWhere& Where() { return *where_; }
   int Search();
@@ -36,8 +36,9 @@ class TPresentSet : public TQuerySet {
 
   // Writes every redemption of one card and recomputes its totals, in one transaction; on
   // success every element holds its key.
-  static bool Save(RPresents& presents);
-  static bool Delete(int id);
+  static bool Save(RPresents& presents, TDatabase& database = DefaultDatabase());
+  // The redemption and its card's totals in one transaction; false when it is gone.
+  static bool Delete(int id, TDatabase& database = DefaultDatabase());
 
  private:
   std::unique_ptr<TPresentWhere> where_;

@@ -5,24 +5,27 @@
 #include "core/db/RecordSet.h"
 
 QString TLayoutStore::Load(int key, bool* found) {
-  gRecordSet->OpenSql(QStringLiteral("select F06 from syscols where F02=:KeyId"),
-                      {MakeParam(QStringLiteral("KeyId"), key)});
-  const TDataSet* result = gRecordSet->DataSet();
-  const bool exists = !result->IsEmpty();
+  TRecordSet layout;
+  layout.OpenSql(QStringLiteral("select F06 from syscols where F02=:KeyId"),
+                 {MakeParam(QStringLiteral("KeyId"), key)});
+  const bool exists = !layout.DataSet()->IsEmpty();
   if (found) *found = exists;
-  return exists ? VarToStr(result->Field(0)->Value()) : QString();
+  return exists ? VarToStr(layout.ValueOf()) : QString();
 }
 
 bool TLayoutStore::Save(int key, const QString& layout) {
-  const int rows = gRecordSet->OpenSql(QStringLiteral("select 1 from syscols where F02=:Id"),
-                                       {MakeParam(QStringLiteral("Id"), key)});
+  TDatabase& database = DefaultDatabase();
+  const bool stored = !database
+                           .Scalar(QStringLiteral("select 1 from syscols where F02=:Id"),
+                                   {MakeParam(QStringLiteral("Id"), key)})
+                           .isNull();
   int written = 0;
-  if (rows == 1) {
-    written = gDatabase->ExecuteCount(
+  if (stored) {
+    written = database.ExecuteCount(
         QStringLiteral("update syscols set F06=:Value where F02=:KeyId"),
         {MakeParam(QStringLiteral("Value"), layout), MakeParam(QStringLiteral("KeyId"), key)});
   } else {
-    written = gDatabase->ExecuteCount(
+    written = database.ExecuteCount(
         QStringLiteral("insert into syscols (F02,F06) values (:Id, :S)"),
         {MakeParam(QStringLiteral("S"), layout), MakeParam(QStringLiteral("Id"), key)});
   }

@@ -84,10 +84,7 @@ void TConsumeList::EditBill() {
 }
 
 void TConsumeList::DeleteBill() {
-  DeleteListRow(*this, "Id", [](int key) {
-    QString error;
-    return Delete(key, error);
-  });
+  DeleteListRow(*this, "Id", [](int key) { return Delete(key); });
 }
 
 bool TConsumeList::SaveToList(RConsume& bill) {

@@ -13,12 +13,13 @@ void TOperator::Clear() {
 }
 
 void TOperator::LoadByLoginId(const QString& loginId) {
-  const int found = gRecordSet->OpenSql(
+  TRecordSet operators;
+  const int found = operators.OpenSql(
       QStringLiteral("select LoginId,Password,Name,Contact,[Note],Rights from operator where "
                      "LoginId=:LoginId"),
       {MakeParam(QStringLiteral("LoginId"), loginId)});
   Clear();
-  TDataSet* row = gRecordSet->DataSet();
+  TDataSet* row = operators.DataSet();
   if (found == 1) {
     row->First();
     LoginId = row->Field(0)->AsString();

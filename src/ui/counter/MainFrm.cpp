@@ -436,9 +436,9 @@ void TmainFrm::ShowMember(const RMember& member) {
   txtMemberName1->SetAsString(member.Name);
   txtCardtype1->SetAsString(member.TypeName);
   txtCardgrade1->SetAsString(member.Grade);
-  txtCardScore1->SetAsFloat(member.Score);
-  txtBalance1->SetAsFloat(member.Balance);
-  txtConsume1->SetAsFloat(member.Consume);
+  txtCardScore1->SetAsString(QString::number(member.Score));
+  txtBalance1->SetAsString(member.Balance.ToString());
+  txtConsume1->SetAsString(member.Consume.ToString());
   txtStatus1->SetAsString(ValidityName(member.ValidIf));
   txtCompany1->SetAsString(member.Company);
   txtDuty1->SetAsString(member.Duty);

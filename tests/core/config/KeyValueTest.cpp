@@ -26,12 +26,13 @@ TEST_P(KeyValueTest, FlagWriteOverwritesTheWholeRowAndLastsIntoTheNextRun) {
   }
   TKeyValue2 nextRun;
   EXPECT_TRUE(nextRun.FeedbackPrompt());
-  gRecordSet->OpenSql("select Vstr, Vint, Vfloat, Vbool from keyvalue where KeyId=0");
-  ASSERT_EQ(gRecordSet->DataSet()->RecordCount(), 1);
-  EXPECT_EQ(gRecordSet->FieldByName("Vstr")->AsString(), "");
-  EXPECT_EQ(gRecordSet->FieldByName("Vint")->AsInteger(), 0);
-  EXPECT_EQ(gRecordSet->FieldByName("Vfloat")->AsFloat(), 0.0);
-  EXPECT_TRUE(gRecordSet->FieldByName("Vbool")->AsBoolean());
+  TRecordSet stored;
+  stored.OpenSql("select Vstr, Vint, Vfloat, Vbool from keyvalue where KeyId=0");
+  ASSERT_EQ(stored.DataSet()->RecordCount(), 1);
+  EXPECT_EQ(stored.FieldByName("Vstr")->AsString(), "");
+  EXPECT_EQ(stored.FieldByName("Vint")->AsInteger(), 0);
+  EXPECT_EQ(stored.FieldByName("Vfloat")->AsFloat(), 0.0);
+  EXPECT_TRUE(stored.FieldByName("Vbool")->AsBoolean());
 }
 
 // Storing a key other than the current row's changes that key's cached row only.

@@ -70,12 +70,13 @@ TEST_P(ConnectionOnDatabaseTest, BindsParametersByNameInAnyOrder) {
   Db().Execute("insert into gifts (Id, Name, [Point], Stock) values (:Id, :Name, :Point, :Stock)",
                {MakeParam("Stock", 2.5), MakeParam("name", "会员礼品's"), MakeParam("Point", 30),
                 MakeParam("Id", 7)});
-  gRecordSet->OpenSql("select * from gifts where Id=:Id", {MakeParam("Id", 7)});
-  EXPECT_EQ(gRecordSet->FieldByName("Name")->AsString(), "会员礼品's");
-  EXPECT_EQ(gRecordSet->FieldByName("Point")->AsInteger(), 30);
-  EXPECT_DOUBLE_EQ(gRecordSet->FieldByName("Stock")->AsFloat(), 2.5);
-  EXPECT_TRUE(gRecordSet->FieldByName("Notex")->IsNull());
-  EXPECT_EQ(gRecordSet->FieldByName("Notex")->AsString(), "");
+  TRecordSet gift;
+  gift.OpenSql("select * from gifts where Id=:Id", {MakeParam("Id", 7)});
+  EXPECT_EQ(gift.FieldByName("Name")->AsString(), "会员礼品's");
+  EXPECT_EQ(gift.FieldByName("Point")->AsInteger(), 30);
+  EXPECT_DOUBLE_EQ(gift.FieldByName("Stock")->AsFloat(), 2.5);
+  EXPECT_TRUE(gift.FieldByName("Notex")->IsNull());
+  EXPECT_EQ(gift.FieldByName("Notex")->AsString(), "");
 }
 
 TEST_P(ConnectionOnDatabaseTest, ParameterThatTheStatementLacksIsAnError) {

@@ -3,6 +3,7 @@
 #include "ScriptedMessageBox.h"
 #include "TestDatabase.h"
 #include "core/base/Errors.h"
+#include "core/base/Variants.h"
 #include "core/db/RecordSet.h"
 
 namespace {
@@ -76,13 +77,23 @@ TEST_P(RecordSetTest, ClearRowsEmptiesTheCacheNotTheTable) {
   EXPECT_EQ(Scalar("select count(*) from [operator]").toInt(), 4);
 }
 
-TEST_P(RecordSetTest, SharedSetTakesEachResultsOwnColumns) {
-  gRecordSet->OpenSql("select max(Id) from members");
-  EXPECT_EQ(gRecordSet->DataSet()->FieldCount(), 1);
-  EXPECT_EQ(gRecordSet->DataSet()->Field(0)->AsInteger(), 0);  // NULL maximum of an empty table
-  gRecordSet->OpenSql("select LoginId, Name from [operator] where LoginId='a'");
-  EXPECT_EQ(gRecordSet->DataSet()->FieldCount(), 2);
-  EXPECT_EQ(gRecordSet->FieldByName("name")->AsString(), "操作员a");
+TEST_P(RecordSetTest, SetWithoutDeclaredFieldsTakesEachResultsOwnColumns) {
+  TRecordSet lookUp;
+  lookUp.OpenSql("select max(Id) from members");
+  EXPECT_EQ(lookUp.DataSet()->FieldCount(), 1);
+  EXPECT_EQ(lookUp.DataSet()->Field(0)->AsInteger(), 0);  // NULL maximum of an empty table
+  lookUp.OpenSql("select LoginId, Name from [operator] where LoginId='a'");
+  EXPECT_EQ(lookUp.DataSet()->FieldCount(), 2);
+  EXPECT_EQ(lookUp.FieldByName("name")->AsString(), "操作员a");
+}
+
+TEST_P(RecordSetTest, ScalarReadsTheFirstValueOrNull) {
+  EXPECT_EQ(VarToStr(Db().Scalar("select Name from [operator] where LoginId=:Id",
+                                 {MakeParam("Id", "a")})),
+            "操作员a");
+  EXPECT_TRUE(Db().Scalar("select Name from [operator] where LoginId='nobody'").isNull());
+  EXPECT_TRUE(VarIsNull(Db().Scalar("select max(Id) from members")));
+  EXPECT_THROW(Db().Scalar("select nothing from nowhere"), EDatabaseError);
 }
 
 INSTANTIATE_ON_BOTH_DATABASES(RecordSetTest);

@@ -16,29 +16,30 @@ bool SaveBill(int card, int writer, int round) {
   bill.CardId = card;
   bill.Biztime = QDateTime(QDate(2026, 12, 1), QTime(9, 0)).addSecs(round);
   bill.Accoman = QStringLiteral("writer%1").arg(writer);
-  bill.Payfund = round % 3;  // some cash, so that the debit rule is exercised
-  double total = 0;
+  bill.Payfund =
+      TMoney::FromCents(100 * (round % 3));  // some cash, so that the debit rule is exercised
+  TMoney total;
   for (int i = 1; i <= 2; ++i) {
     RConsumedl line;
     line.CommId = i;
-    line.Price = 2.5 * i;
+    line.Price = TMoney::FromCents(250 * i);
     line.Qty = 1 + round % 2;
     line.Discount = 1;
-    line.Fund = LineFund(*line.Price, line.Qty, line.Discount);
+    line.Fund = LineAmount(line.Price->ToDouble(), line.Qty, line.Discount);
     line.AddTime = bill.Biztime;
     total += *line.Fund;
     bill.Lines << line;
   }
   bill.Shldfund = total;
-  bill.Point = static_cast<int>(total);
+  bill.Point = static_cast<int>(total.Cents() / 100);
   return TConsumeSet::Save(bill);
 }
 
 bool SaveTopUp(int card, int round) {
   RCharge charge;
   charge.CardId = card;
-  charge.Charfund = 10 + round % 5;
-  charge.Songfund = 1;
+  charge.Charfund = TMoney::FromCents(100 * (10 + round % 5));
+  charge.Songfund = TMoney::FromCents(100);
   charge.Chardate = QDate(2026, 12, 1).startOfDay();
   return TChargeSet::Save(charge);
 }

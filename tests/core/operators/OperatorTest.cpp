@@ -84,7 +84,6 @@ TEST_P(OperatorTest, LoadsOnlyAnExactSingleRow) {
   EXPECT_EQ(op.Name, "名SA");
   EXPECT_EQ(op.Rights, ",100,");
   EXPECT_FALSE(op.HasRight(kRightManageOperators));
-  EXPECT_FALSE(gRecordSet->DataSet()->Active());
 
   EXPECT_TRUE(Loaded("sa").HasRight(kRightManageOperators));
 

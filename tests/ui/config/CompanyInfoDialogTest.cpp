@@ -54,10 +54,11 @@ class ScreenCompanyEditorTest : public DatabaseTest {
     DatabaseTest::TearDown();
   }
   QStringList StoredRow() {
-    gRecordSet->OpenSql("select * from Company");
+    TRecordSet company;
+    company.OpenSql("select * from Company");
     QStringList row;
-    for (int i = 0; i < gRecordSet->DataSet()->FieldCount(); ++i)
-      row << gRecordSet->DataSet()->Field(i)->AsString();
+    for (int i = 0; i < company.DataSet()->FieldCount(); ++i)
+      row << company.DataSet()->Field(i)->AsString();
     return row;
   }
 

@@ -64,8 +64,8 @@ TEST_P(MainFrmTest, EnterInTheKeyFieldSearches) {
 TEST_P(MainFrmTest, BlankMemberAfterStart) {
   EXPECT_EQ(window->txtCardNo1->text(), "");
   EXPECT_EQ(window->txtCardScore1->text(), "0");
-  EXPECT_EQ(window->txtBalance1->text(), "0");
-  EXPECT_EQ(window->txtConsume1->text(), "0");
+  EXPECT_EQ(window->txtBalance1->text(), "0.00");
+  EXPECT_EQ(window->txtConsume1->text(), "0.00");
   EXPECT_EQ(window->txtStatus1->text(), "可用");
   EXPECT_EQ(window->txtBirthdate1->text(), "");
   EXPECT_TRUE(window->BillList()->DataSet()->Active());
@@ -78,14 +78,14 @@ TEST_P(MainFrmTest, ShownMemberListsItsBillsAndTheirLines) {
   RConsumedl line;
   line.CommId = 1;
   line.CommName = "咖啡";
-  line.Price = 12.5;
+  line.Price = TMoney::FromCents(1250);
   line.Qty = 2;
   line.Discount = 1;
-  line.Fund = 25;
+  line.Fund = TMoney::FromCents(2500);
   bill.Lines = {line};
   ASSERT_TRUE(TConsumeSet::Save(bill));
   Search("A001");
-  EXPECT_EQ(window->txtConsume1->text(), "25");
+  EXPECT_EQ(window->txtConsume1->text(), "25.00");
   EXPECT_EQ(window->BillList()->DataSet()->RecordCount(), 1);
   window->ShowBillLines(true);
   EXPECT_EQ(window->BillLines()->DataSet()->RecordCount(), 1);
