@@ -38,27 +38,13 @@ const TRecordDescription<RCharge>& ChargeRecord() {
 }
 }  // namespace
 
-TChargeSet::TChargeSet(TDatabase* database) : TRecordSet(database) {
-  ChargeRecord().DeclareFields(*this);
-}
+TChargeSet::TChargeSet(TDatabase* database) : TRecordSetOf(ChargeRecord(), database) {}
 
 int TChargeSet::Search() {
   return OpenSql(WithWhereClause(kListQuery, QString()));
 }
 
-RCharge TChargeSet::AsData() const {
-  return ChargeRecord().Read(*DataSet());
-}
-
-void TChargeSet::SetAsData(const RCharge& charge) {
-  ChargeRecord().Write(charge, *DataSet());
-}
-
 bool TChargeSet::Save(RCharge& charge, TDatabase& database) {
-  return SaveRow(
-      database, TKeyKind::Charge, charge.Id, kInsert, kUpdate,
-      [&](const QString& statement, int key) {
-        return ChargeRecord().Params(statement, charge, {MakeParam("Id", key)});
-      },
-      [&] { return TCardSet::UpdateCardTotals(charge.CardId, database); });
+  return SaveRecord(database, TKeyKind::Charge, ChargeRecord(), charge, kInsert, kUpdate,
+                    [&] { return TCardSet::UpdateCardTotals(charge.CardId, database); });
 }

@@ -6,6 +6,7 @@
 
 #include "core/base/Money.h"
 #include "core/db/RecordSet.h"
+#include "core/domain/ListSet.h"
 
 // A top-up with the card data that the top-up dialog shows. Only Id, CardId, Charfund,
 // Songfund, Chardate, Handman and Notes are stored.
@@ -26,12 +27,10 @@ struct RCharge {
 };
 
 // The top-up journal: every top-up in key order.
-class TChargeSet : public TRecordSet {
+class TChargeSet : public TRecordSetOf<RCharge> {
  public:
   explicit TChargeSet(TDatabase* database = nullptr);
   int Search();
-  RCharge AsData() const;
-  void SetAsData(const RCharge& charge);
 
   // Stores the top-up and recomputes its card's totals, all or nothing; on success the record
   // holds its key.

@@ -35,16 +35,10 @@ const TRecordDescription<RComcata>& CategoryRecord() {
 }
 }  // namespace
 
-TComcataSet::TComcataSet(TDatabase* database) : TQuerySet(database) {
-  CategoryRecord().DeclareFields(*this);
-}
+TComcataSet::TComcataSet(TDatabase* database) : TRecordSetOf(CategoryRecord(), database) {}
 
 int TComcataSet::Open() {
   return OpenSql(kOpen);
-}
-
-RComcata TComcataSet::GetAsData() const {
-  return CategoryRecord().Read(*DataSet());
 }
 
 QString TComcataSet::MakeCode(const QString& parentCode, int slfId) {

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "core/db/RecordSet.h"
+#include "core/domain/ListSet.h"
 
 // One category of the tree. Its place: SlfId (position number, unique), PrtId (the parent's
 // position number, 0 at the top) and Code (the position numbers from the top down, each followed
@@ -24,11 +25,11 @@ inline constexpr char kAllCategoriesCode[] = "sys-all";
 inline constexpr char kUncategorisedCode[] = "sys-nulled";
 
 // The category tree, loaded whole in position order (every parent before its children).
-class TComcataSet : public TQuerySet {
+class TComcataSet : public TRecordSetOf<RComcata, TQuerySet> {
  public:
   explicit TComcataSet(TDatabase* database = nullptr);
   int Open();
-  RComcata GetAsData() const;
+  RComcata GetAsData() const { return AsData(); }
 
   // Assigns Id, SlfId and Code into the record and inserts it; true when one row was added.
   static bool Insert(RComcata& category, TDatabase& database = DefaultDatabase());

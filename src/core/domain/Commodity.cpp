@@ -35,29 +35,10 @@ const TRecordDescription<RCommodity>& CommodityRecord() {
 }  // namespace
 
 TCommoditySet::TCommoditySet(TDatabase* database)
-    : TRecordSet(database), where_(std::make_unique<TCommodityWhere>()) {
-  CommodityRecord().DeclareFields(*this);
-}
-
-TCommoditySet::~TCommoditySet() = default;
-
-int TCommoditySet::Search() {
-  return OpenSql(WithWhereClause(kListQuery, where_->WhereClause()));
-}
-
-RCommodity TCommoditySet::AsData() const {
-  return CommodityRecord().Read(*DataSet());
-}
-
-void TCommoditySet::SetAsData(const RCommodity& commodity) {
-  CommodityRecord().Write(commodity, *DataSet());
-}
+    : TListSet(CommodityRecord(), kListQuery, database) {}
 
 bool TCommoditySet::Save(RCommodity& commodity, TDatabase& database) {
-  return SaveRow(database, TKeyKind::Commodity, commodity.Id, kInsert, kUpdate,
-                 [&](const QString& statement, int key) {
-                   return CommodityRecord().Params(statement, commodity, {MakeParam("Id", key)});
-                 });
+  return SaveRecord(database, TKeyKind::Commodity, CommodityRecord(), commodity, kInsert, kUpdate);
 }
 
 bool TCommoditySet::Delete(int id, TDatabase& database) {

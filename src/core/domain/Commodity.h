@@ -6,7 +6,7 @@
 
 #include "core/base/Money.h"
 #include "core/db/RecordSet.h"
-#include "core/domain/Filters.h"
+#include "core/domain/ListSet.h"
 
 struct RCommodity {
   int Id = 0;  // 0 or less: not saved yet
@@ -22,18 +22,10 @@ struct RCommodity {
 };
 
 // The commodity catalogue.
-class TCommoditySet : public TRecordSet {
+class TCommoditySet : public TListSet<RCommodity, TCommodityWhere> {
  public:
   explicit TCommoditySet(TDatabase* database = nullptr);
-  ~TCommoditySet() override;
-  TCommodityWhere& Where() { return *where_; }
-  int Search();
-  RCommodity AsData() const;
-  void SetAsData(const RCommodity& commodity);
 
   static bool Save(RCommodity& commodity, TDatabase& database = DefaultDatabase());
   static bool Delete(int id, TDatabase& database = DefaultDatabase());
-
- private:
-  std::unique_ptr<TCommodityWhere> where_;
 };

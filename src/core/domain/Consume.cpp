@@ -106,11 +106,8 @@ bool WriteLines(TDatabase& database, int billKey, RConsumedls& lines) {
   PruneLines(database, billKey, lines);
   for (RConsumedl& line : lines) {
     const int key =
-        WriteRow(database, TKeyKind::ConsumeLine, line.dlId, kInsertLine, kUpdateLine,
-                 [&](const QString& statement, int lineKey) {
-                   return LineRecord().Params(
-                       statement, line, {MakeParam("MastId", billKey), MakeParam("dlId", lineKey)});
-                 });
+        WriteRecordRow(database, TKeyKind::ConsumeLine, LineRecord(), line, line.dlId, kInsertLine,
+                       kUpdateLine, "dlId", {MakeParam("MastId", billKey)});
     if (key == 0) return false;
     line.dlId = key;
     line.MastId = billKey;
@@ -120,34 +117,18 @@ bool WriteLines(TDatabase& database, int billKey, RConsumedls& lines) {
 
 }  // namespace
 
-TConsumeSet::TConsumeSet(TDatabase* database)
-    : TRecordSet(database), where_(std::make_unique<TConsumeWhere>()) {
-  BillRecord().DeclareFields(*this);
-}
-
-TConsumeSet::~TConsumeSet() = default;
-
-int TConsumeSet::Search() {
-  return OpenSql(WithWhereClause(kListQuery, where_->WhereClause()));
-}
+TConsumeSet::TConsumeSet(TDatabase* database) : TListSet(BillRecord(), kListQuery, database) {}
 
 bool TConsumeSet::LoadCurrent(RConsume& bill) const {
   return LoadById(FieldByName("Id")->AsInteger(), bill, Database());
-}
-
-void TConsumeSet::SetAsData(const RConsume& bill) {
-  BillRecord().Write(bill, *DataSet());
 }
 
 bool TConsumeSet::Save(RConsume& bill, TDatabase& database) {
   if (!bill.CardId) throw EError(QStringLiteral("消费单没有会员卡."));
   RConsume written = bill;
   const bool saved = RunInTransaction(database, [&] {
-    const int key =
-        WriteRow(database, TKeyKind::Consume, written.Id, kInsertHeader, kUpdateHeader,
-                 [&](const QString& statement, int billKey) {
-                   return BillRecord().Params(statement, written, {MakeParam("Id", billKey)});
-                 });
+    const int key = WriteRecordRow(database, TKeyKind::Consume, BillRecord(), written, written.Id,
+                                   kInsertHeader, kUpdateHeader);
     if (key == 0) return false;
     written.Id = key;
     return WriteLines(database, key, written.Lines) &&

@@ -8,7 +8,7 @@
 
 #include "core/base/Money.h"
 #include "core/db/RecordSet.h"
-#include "core/domain/Filters.h"
+#include "core/domain/ListSet.h"
 
 // One line of a bill.
 struct RConsumedl {
@@ -48,15 +48,10 @@ struct RConsume {
 };
 
 // Bill headers for the lists, and the stores that read and write whole bills.
-class TConsumeSet : public TRecordSet {
+class TConsumeSet : public TListSet<RConsume, TConsumeWhere> {
  public:
   explicit TConsumeSet(TDatabase* database = nullptr);
-  ~TConsumeSet() override;
-  TConsumeWhere& Where() { return *where_; }
-  int Search();
   bool LoadCurrent(RConsume& bill) const;
-  // Writes a saved bill's header into the current row (edit or append state).
-  void SetAsData(const RConsume& bill);
 
   static bool LoadById(int id, RConsume& bill, TDatabase& database = DefaultDatabase());
   // Header, lines and the card's totals in one transaction. On success the record holds the bill
@@ -65,9 +60,6 @@ class TConsumeSet : public TRecordSet {
   static bool Save(RConsume& bill, TDatabase& database = DefaultDatabase());
   // The lines, the header and the card's totals in one transaction; false when the bill is gone.
   static bool Delete(int id, TDatabase& database = DefaultDatabase());
-
- private:
-  std::unique_ptr<TConsumeWhere> where_;
 };
 
 // The lines of one bill in memory, as the bill editor's grid shows them.

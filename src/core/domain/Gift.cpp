@@ -27,30 +27,10 @@ const TRecordDescription<RGift>& GiftRecord() {
 }
 }  // namespace
 
-TGiftSet::TGiftSet(TDatabase* database)
-    : TRecordSet(database), where_(std::make_unique<TGiftWhere>()) {
-  GiftRecord().DeclareFields(*this);
-}
-
-TGiftSet::~TGiftSet() = default;
-
-int TGiftSet::Search() {
-  return OpenSql(WithWhereClause(kListQuery, where_->WhereClause()));
-}
-
-RGift TGiftSet::AsData() const {
-  return GiftRecord().Read(*DataSet());
-}
-
-void TGiftSet::SetAsData(const RGift& gift) {
-  GiftRecord().Write(gift, *DataSet());
-}
+TGiftSet::TGiftSet(TDatabase* database) : TListSet(GiftRecord(), kListQuery, database) {}
 
 bool TGiftSet::Save(RGift& gift, TDatabase& database) {
-  return SaveRow(database, TKeyKind::Gift, gift.Id, kInsert, kUpdate,
-                 [&](const QString& statement, int key) {
-                   return GiftRecord().Params(statement, gift, {MakeParam("Id", key)});
-                 });
+  return SaveRecord(database, TKeyKind::Gift, GiftRecord(), gift, kInsert, kUpdate);
 }
 
 bool TGiftSet::Delete(int id, TDatabase& database) {

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "core/db/RecordSet.h"
-#include "core/domain/Filters.h"
+#include "core/domain/ListSet.h"
 
 struct RGift {
   int Id = 0;  // 0 or less: not saved yet
@@ -16,18 +16,10 @@ struct RGift {
 };
 
 // The gift catalogue: what members can obtain for points.
-class TGiftSet : public TRecordSet {
+class TGiftSet : public TListSet<RGift, TGiftWhere> {
  public:
   explicit TGiftSet(TDatabase* database = nullptr);
-  ~TGiftSet() override;
-  TGiftWhere& Where() { return *where_; }
-  int Search();
-  RGift AsData() const;
-  void SetAsData(const RGift& gift);
 
   static bool Save(RGift& gift, TDatabase& database = DefaultDatabase());
   static bool Delete(int id, TDatabase& database = DefaultDatabase());
-
- private:
-  std::unique_ptr<TGiftWhere> where_;
 };

@@ -119,24 +119,8 @@ QString ValidityName(bool valid) {
   return valid ? QStringLiteral("可用") : QStringLiteral("不可用");
 }
 
-TMemberSet::TMemberSet(TDatabase* database)
-    : TRecordSet(database), where_(std::make_unique<TMemberWhere>()) {
-  MemberRecord().DeclareFields(*this);
+TMemberSet::TMemberSet(TDatabase* database) : TListSet(MemberRecord(), kListQuery, database) {
   FieldByName("ValidIf")->OnGetText = ShowTick;
-}
-
-TMemberSet::~TMemberSet() = default;
-
-int TMemberSet::Search() {
-  return OpenSql(WithWhereClause(kListQuery, where_->WhereClause()));
-}
-
-RMember TMemberSet::AsData() const {
-  return MemberRecord().Read(*DataSet());
-}
-
-void TMemberSet::SetAsData(const RMember& member) {
-  MemberRecord().Write(member, *DataSet());
 }
 
 bool TMemberSet::Save(RMember& member, TDatabase& database) {

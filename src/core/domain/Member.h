@@ -7,7 +7,7 @@
 
 #include "core/base/Money.h"
 #include "core/db/RecordSet.h"
-#include "core/domain/Filters.h"
+#include "core/domain/ListSet.h"
 
 // A member with its card, as the lists, editors and stores exchange them.
 struct RMember {
@@ -52,17 +52,10 @@ QString ValidityName(bool valid);
 
 // Members with their cards: the member lists, and the stores that write members and cards and
 // keep each card's totals.
-class TMemberSet : public TRecordSet {
+// Search lists the members that the filter selects, in key order.
+class TMemberSet : public TListSet<RMember, TMemberWhere> {
  public:
   explicit TMemberSet(TDatabase* database = nullptr);
-  ~TMemberSet() override;
-
-  TMemberWhere& Where() { return *where_; }
-  // Lists the members that the filter selects, in key order.
-  int Search();
-  RMember AsData() const;
-  // Writes the record into the current row (edit or append state); the database is untouched.
-  void SetAsData(const RMember& member);
 
   // Inserts (MemberId 0 or less, giving the record its keys) or updates a member with its card.
   // False when a row to update is gone; a database error is raised after the rollback.
@@ -80,9 +73,6 @@ class TMemberSet : public TRecordSet {
   TField* CardNoFld() const { return FieldByName("CardNo"); }
   TField* NameFld() const { return FieldByName("Name"); }
   TField* MobileFld() const { return FieldByName("Mobile"); }
-
- private:
-  std::unique_ptr<TMemberWhere> where_;
 };
 
 // The class through which the top-up store recomputes card totals.

@@ -35,24 +35,7 @@ const TRecordDescription<RPresent>& PresentRecord() {
 }
 }  // namespace
 
-TPresentSet::TPresentSet(TDatabase* database)
-    : TQuerySet(database), where_(std::make_unique<TPresentWhere>()) {
-  PresentRecord().DeclareFields(*this);
-}
-
-TPresentSet::~TPresentSet() = default;
-
-int TPresentSet::Search() {
-  return OpenSql(WithWhereClause(kListQuery, where_->WhereClause()));
-}
-
-RPresent TPresentSet::GetAsData() const {
-  return PresentRecord().Read(*DataSet());
-}
-
-void TPresentSet::SetAsData(const RPresent& present) {
-  PresentRecord().Write(present, *DataSet());
-}
+TPresentSet::TPresentSet(TDatabase* database) : TListSet(PresentRecord(), kListQuery, database) {}
 
 RPresents TPresentSet::GetItems() const {
   RPresents items;
@@ -77,11 +60,8 @@ bool TPresentSet::Save(RPresents& presents, TDatabase& database) {
   RPresents written = presents;
   const bool saved = RunInTransaction(database, [&] {
     for (RPresent& present : written) {
-      const int key =
-          WriteRow(database, TKeyKind::Present, present.Id, kInsert, kUpdate,
-                   [&](const QString& statement, int id) {
-                     return PresentRecord().Params(statement, present, {MakeParam("Id", id)});
-                   });
+      const int key = WriteRecordRow(database, TKeyKind::Present, PresentRecord(), present,
+                                     present.Id, kInsert, kUpdate);
       if (key == 0) return false;
       present.Id = key;
     }

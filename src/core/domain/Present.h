@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "core/db/RecordSet.h"
-#include "core/domain/Filters.h"
+#include "core/domain/ListSet.h"
 
 // One redemption of points for a gift.
 struct RPresent {
@@ -22,14 +22,10 @@ struct RPresent {
 using RPresents = QList<RPresent>;
 
 // Redemptions: a member's past ones, or new ones collected in memory before they are confirmed.
-class TPresentSet : public TQuerySet {
+class TPresentSet : public TListSet<RPresent, TPresentWhere, TQuerySet> {
  public:
   explicit TPresentSet(TDatabase* database = nullptr);
-  ~TPresentSet() override;
-  TPresentWhere& Where() { return *where_; }
-  int Search();
-  RPresent GetAsData() const;
-  void SetAsData(const RPresent& present);
+  RPresent GetAsData() const { return AsData(); }
   RPresents GetItems() const;
   // Writes each element into the row with its key, or a new row when there is none.
   void SetItems(const RPresents& presents);
@@ -39,7 +35,4 @@ class TPresentSet : public TQuerySet {
   static bool Save(RPresents& presents, TDatabase& database = DefaultDatabase());
   // The redemption and its card's totals in one transaction; false when it is gone.
   static bool Delete(int id, TDatabase& database = DefaultDatabase());
-
- private:
-  std::unique_ptr<TPresentWhere> where_;
 };
