@@ -308,8 +308,10 @@ void TDBConfigFrm::jetFileButton1Click() {
   if (!file.isEmpty()) jetfileEdit1->setText(file);
 }
 
-bool TDBConfigFrm::CheckConnection() {
+bool TDBConfigFrm::CheckConnection(TServerProbe* probe) {
   TDBConfigFrm dialog;
   dialog.ShowRecord();
-  return ::CheckConnection([&dialog] { return dialog.exec() == QDialog::Accepted; });
+  return ::CheckConnection(
+      [&dialog] { return dialog.exec() == QDialog::Accepted; },
+      [probe] { return probe ? ConnectConfiguredDatabase(*probe) : ConnectConfiguredDatabase(); });
 }

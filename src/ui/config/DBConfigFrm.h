@@ -12,6 +12,7 @@ class QLayout;
 class QLineEdit;
 class QPushButton;
 class QStackedWidget;
+class TServerProbe;
 
 // The database connection dialog of the start-up check: the kind of database and its
 // parameters, edited through its own TConfiger and saved to cfg.ini by OK. It opens centred,
@@ -23,8 +24,9 @@ class TDBConfigFrm : public TaFrm {
   ~TDBConfigFrm() override;
 
   // The start-up check: connects to the configured database and, while that fails, shows the
-  // dialog; OK saves and tries again, Cancel gives up. True when connected at the end.
-  static bool CheckConnection();
+  // dialog; OK saves and tries again, Cancel gives up. True when connected at the end. With a
+  // probe, a database server is first asked whether it answers, a wait the operator may cancel.
+  static bool CheckConnection(TServerProbe* probe = nullptr);
 
   TConfiger& Configer() { return *configer_; }
   QString GetConnectionString() { return configer_->GetConnectionString(); }
