@@ -139,6 +139,31 @@ TEST(FormsTest, PlainFormIgnoresEscapeAndEnterPressesNoDefaultButton) {
   EXPECT_EQ(clicks.count(), 1);
 }
 
+TEST(FormsTest, EnterPassesButtonsOverAndEscapeCancelsAModalFormWithoutCancelButton) {
+  TaFrm form;
+  auto* first = new QLineEdit(&form);
+  auto* browse = new QPushButton("...", &form);
+  auto* second = new QLineEdit(&form);
+  auto* ok = new QPushButton("确定", &form);
+  QSignalSpy browsed(browse, &QPushButton::clicked);
+  QSignalSpy confirmed(ok, &QPushButton::clicked);
+  form.SetDefaultButton(ok);
+  form.open();
+  first->setFocus();
+  QTest::keyClick(first, Qt::Key_Return);
+  EXPECT_EQ(form.focusWidget(), second);
+  ok->setEnabled(false);
+  QTest::keyClick(second, Qt::Key_Return);
+  EXPECT_EQ(confirmed.count(), 0);
+  ok->setEnabled(true);
+  QTest::keyClick(second, Qt::Key_Return);
+  EXPECT_EQ(confirmed.count(), 1);
+  EXPECT_EQ(browsed.count(), 0);
+  QTest::keyClick(second, Qt::Key_Escape);
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(form.result(), QDialog::Rejected);
+}
+
 TEST(FormsTest, ClosedListWindowIsDestroyed) {
   QPointer<TWinFrm> window = new TWinFrm;
   EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
