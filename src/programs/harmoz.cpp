@@ -5,6 +5,8 @@
 #include "core/app/Units.h"
 #include "core/base/Product.h"
 #include "core/config/Company.h"
+#include "core/db/Database.h"
+#include "core/db/ServerProbe.h"
 #include "core/operators/Operator.h"
 #include "core/operators/Rights.h"
 #include "ui/app/Application.h"
@@ -33,7 +35,11 @@ int Run(TApplication& application) {
   auto splash = std::make_unique<TSplashFrm>();
   splash->show();
   splash->ShowHint(QStringLiteral("正在连接数据库,请稍候..."));
-  if (!TDBConfigFrm::CheckConnection()) return 0;
+  // A server that does not answer is given up after the connect timeout, or at once when the
+  // operator cancels on the splash; either way the connection dialog follows.
+  TServerProbe probe(kConnectTimeoutSeconds * 1000);
+  splash->WatchProbe(&probe);
+  if (!TDBConfigFrm::CheckConnection(&probe)) return 0;
 
   splash->ShowHint(QStringLiteral("正在创建公共对象,请稍候..."));
   gCompany->Load();

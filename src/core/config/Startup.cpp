@@ -10,10 +10,11 @@
 #include "core/db/Database.h"
 #include "core/db/RecordSet.h"
 #include "core/db/Schema.h"
+#include "core/db/ServerProbe.h"
 
-bool ConnectConfiguredDatabase() {
-  TConfiger configer;
-  const QString connectionString = configer.GetConnectionString();
+namespace {
+
+bool ConnectTo(const TConfiger& configer, const QString& connectionString) {
   const bool onDefaultFile = configer.providerIdx == kProviderEmbedded && configer.defaultCon;
   if (onDefaultFile && !QFileInfo::exists(TConfiger::DefaultDataFile())) {
     try {
@@ -24,6 +25,36 @@ bool ConnectConfiguredDatabase() {
     }
   }
   return gDatabase->Connect(connectionString);
+}
+
+}  // namespace
+
+bool ConnectConfiguredDatabase() {
+  TConfiger configer;
+  return ConnectTo(configer, configer.GetConnectionString());
+}
+
+bool ConnectConfiguredDatabase(TServerProbe& probe) {
+  TConfiger configer;
+  const QString connectionString = configer.GetConnectionString();
+  const TServerAddress server = ServerAddressOf(connectionString);
+  if (!server.IsEmpty()) {
+    switch (probe.Probe(server)) {
+      case TProbeResult::Cancelled:
+        gDatabase->SetConnected(false);
+        return false;
+      case TProbeResult::TimedOut:
+        gDatabase->SetConnected(false);
+        ShowInfo(QStringLiteral("连接时失败,提示如下:\r\n%1")
+                     .arg(ServerTimeoutText(server, probe.TimeoutMilliseconds())));
+        return false;
+      case TProbeResult::Reachable:
+      case TProbeResult::Unreachable:
+        // A refusal or an unknown host comes back at once: the driver tells it in its words.
+        break;
+    }
+  }
+  return ConnectTo(configer, connectionString);
 }
 
 bool CheckConnection(const std::function<bool()>& confirmDialog,

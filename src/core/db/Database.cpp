@@ -17,7 +17,6 @@ TDatabase* gDatabase = nullptr;
 
 namespace {
 
-constexpr int kConnectTimeoutSeconds = 120;
 constexpr int kBusyTimeoutMilliseconds = 30000;
 constexpr char kSqliteDateTimeFormat[] = "yyyy-MM-dd hh:mm:ss";
 constexpr char kFreeTdsDriver[] = "/usr/lib/x86_64-linux-gnu/odbc/libtdsodbc.so";

@@ -35,6 +35,9 @@ inline constexpr char kEmbeddedProvider[] = "SQLite";
 inline constexpr char kPostgresProvider[] = "PostgreSQL";
 inline constexpr char kSqlServerProvider[] = "SQLOLEDB.1";
 
+// How long opening a connection to a database server waits for the server to answer.
+inline constexpr int kConnectTimeoutSeconds = 10;
+
 // The one connection to the database. Statements carry ":Name" parameters bound by name;
 // transactions nest through savepoints; a closed connection reopens itself on the next statement.
 class TDatabase {

@@ -1,16 +1,17 @@
 #include "ui/config/CompanyInfoFrm.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "ui/forms/FormLayout.h"
+
 namespace {
 
 const QSize kClientSize(602, 432);
-constexpr int kEditLeft = 90;
-constexpr int kEditHeight = 21;
+constexpr int kShortWidth = 172;
+constexpr int kZipWidth = 121;
 
 class TScreenCompanyEditor : public ICompanyEditor {
  public:
@@ -36,35 +37,32 @@ TCompanyInfoFrm::TCompanyInfoFrm(QWidget* parent) : TADlgFrm(parent) {
   setWindowTitle(QStringLiteral("公司信息"));
   setFixedSize(kClientSize);
   QWidget* panel = ClientPanel();
-  const auto addLabel = [panel](const QString& caption, int left, int top) {
-    auto* label = new QLabel(caption, panel);
-    label->move(left, top + 4);
-    label->adjustSize();
-    return label;
-  };
-  const auto addEdit = [&](const QString& caption, const char* name, int labelLeft, int top,
-                           int width) {
-    QLabel* label = addLabel(caption, labelLeft, top);
+  const auto newEdit = [panel](const char* name) {
     auto* edit = new QLineEdit(panel);
     edit->setObjectName(QLatin1String(name));
-    edit->setGeometry(kEditLeft, top, width, kEditHeight);
-    label->setBuddy(edit);
     return edit;
   };
-  EdtCompany1 = addEdit(QStringLiteral("企业名称"), "EdtCompany1", 26, 19, 257);
-  EdtLawMan1 = addEdit(QStringLiteral("负责人"), "EdtLawMan1", 26, 47, 169);
-  EdtTel1 = addEdit(QStringLiteral("联系电话"), "EdtTel1", 26, 76, 273);
-  EdtFax1 = addEdit(QStringLiteral("传真号码"), "EdtFax1", 26, 105, 172);
-  EdtAddress1 = addEdit(QStringLiteral("地址"), "EdtAddress1", 27, 134, 337);
-  edtZip1 = addEdit(QStringLiteral("邮编"), "edtZip1", 27, 163, 121);
-  QLabel* profileLabel = addLabel(QStringLiteral("公司简介"), 26, 192);
+  EdtCompany1 = newEdit("EdtCompany1");
+  EdtLawMan1 = newEdit("EdtLawMan1");
+  EdtTel1 = newEdit("EdtTel1");
+  EdtFax1 = newEdit("EdtFax1");
+  EdtAddress1 = newEdit("EdtAddress1");
+  edtZip1 = newEdit("edtZip1");
   MemIntrol1 = new QPlainTextEdit(panel);
   MemIntrol1->setObjectName(QStringLiteral("MemIntrol1"));
-  MemIntrol1->setGeometry(kEditLeft, 192, 449, 179);
   MemIntrol1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   // Tab moves on to the buttons, as in every other field.
   MemIntrol1->setTabChangesFocus(true);
-  profileLabel->setBuddy(MemIntrol1);
+
+  // The short entries keep short edits; the name, telephone and address take the width.
+  TFormLayout form(panel);
+  form.Row(QStringLiteral("企业名称"), EdtCompany1);
+  form.Row(QStringLiteral("负责人"), EdtLawMan1).Width(kShortWidth);
+  form.Row(QStringLiteral("联系电话"), EdtTel1);
+  form.Row(QStringLiteral("传真号码"), EdtFax1).Width(kShortWidth);
+  form.Row(QStringLiteral("地址"), EdtAddress1);
+  form.Row(QStringLiteral("邮编"), edtZip1).Width(kZipWidth);
+  form.Row(QStringLiteral("公司简介"), MemIntrol1);
 
   QWidget* previous = EdtCompany1;
   for (QWidget* next :

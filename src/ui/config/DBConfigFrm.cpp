@@ -5,46 +5,35 @@
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QKeyEvent>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QVBoxLayout>
 
+#include "core/base/Command.h"
 #include "core/base/MessageBox.h"
 #include "core/config/Startup.h"
-#include "ui/forms/FormFont.h"
+#include "ui/forms/FormLayout.h"
+#include "ui/forms/PubFrm.h"
 
 namespace {
 
 const QSize kClientSize(516, 368);
-constexpr int kEditHeight = 21;
+constexpr QMargins kMargins(20, 16, 20, 14);
+constexpr QMargins kPageMargins(8, 6, 8, 6);
+constexpr int kPortWidth = 60;
+constexpr int kShortWidth = 121;
+const QSize kButtonSize(75, 25);
 
-// The picture beside the notice: a database drum with a warning mark.
-QPixmap DatabasePicture() {
-  QPixmap pixmap(72, 72);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
-  const QColor body(0x4a, 0x7f, 0xc1);
-  const QColor top(0x8d, 0xb6, 0xe6);
-  p.setPen(QPen(QColor(0x2a, 0x4f, 0x80), 1.5));
-  p.setBrush(body);
-  p.drawRect(QRectF(8, 14, 44, 40));
-  p.drawEllipse(QRectF(8, 46, 44, 16));
-  p.setPen(Qt::NoPen);
-  p.drawRect(QRectF(8.75, 40, 42.5, 14));
-  p.setPen(QPen(QColor(0x2a, 0x4f, 0x80), 1.5));
-  p.setBrush(top);
-  p.drawEllipse(QRectF(8, 6, 44, 16));
-  p.setBrush(QColor(0xf2, 0xc1, 0x4e));
-  p.drawPolygon(QPolygonF({{52, 38}, {68, 66}, {36, 66}}));
-  p.setPen(QPen(Qt::black, 3, Qt::SolidLine, Qt::RoundCap));
-  p.drawLine(QPointF(52, 47), QPointF(52, 56));
-  p.drawPoint(QPointF(52, 61.5));
-  return pixmap;
+QPushButton* NewButton(const QString& caption, const char* name, QWidget* parent) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(QLatin1String(name));
+  button->setFixedSize(kButtonSize);
+  button->setAutoDefault(false);
+  return button;
 }
 
 }  // namespace
@@ -58,48 +47,56 @@ bool ReadPortText(const QString& text, int* port) {
 }
 
 TDBConfigFrm::TDBConfigFrm(QWidget* parent)
-    : QDialog(parent), configer_(std::make_unique<TConfiger>()) {
+    : TaFrm(parent), configer_(std::make_unique<TConfiger>()) {
   setObjectName(QStringLiteral("DBConfigFrm"));
   setWindowTitle(QStringLiteral("数据库连接"));
-  setFont(FormFont());
   setFixedSize(kClientSize);
-  BuildHeader();
+  SetPlaceAtCursor(false);
 
-  GroupBox1 = new QGroupBox(QStringLiteral("参数"), this);
-  GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-  GroupBox1->setGeometry(24, 141, 441, 161);
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(kMargins);
+  column->setSpacing(TFormLayout::kRowSpacing);
+  column->addLayout(BuildHeader());
+
+  auto* body = new QWidget(this);
+  TFormLayout form(body, QMargins());
+  ComboBox1 = new QComboBox(body);
+  ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+  ComboBox1->addItems({QStringLiteral("Microsoft OLE DB Provider for Sql Server"),
+                       QStringLiteral("SQLite 数据文件 (单机版)"),
+                       QStringLiteral("Telvor Dip Provider for Sql Server"),
+                       QStringLiteral("PostgreSQL 数据库服务器")});
+  form.Row(QStringLiteral("提供者"), ComboBox1).Caption()->setObjectName(QStringLiteral("Label5"));
+  TFormLayout parameters = form.Section(QStringLiteral("参数"), "GroupBox1");
+  GroupBox1 = parameters.Box();
   Notebook1 = new QStackedWidget(GroupBox1);
   Notebook1->setObjectName(QStringLiteral("Notebook1"));
-  Notebook1->setGeometry(2, 16, 437, 143);
+  parameters.Wide(Notebook1);
   BuildSqlServerPage();
   BuildEmbeddedPage();
   BuildDipPage();
   BuildPostgresPage();
+  column->addWidget(body, 1);
 
-  Button1 = new QPushButton(QStringLiteral("确定(&Y)"), this);
-  Button1->setObjectName(QStringLiteral("Button1"));
-  Button1->setGeometry(300, 320, 75, 25);
-  Button1->setAutoDefault(false);
-  Button2 = new QPushButton(QStringLiteral("取消"), this);
-  Button2->setObjectName(QStringLiteral("Button2"));
-  Button2->setGeometry(388, 320, 75, 25);
-  Button2->setAutoDefault(false);
+  Button1 = NewButton(QStringLiteral("确定(&Y)"), "Button1", this);
+  Button2 = NewButton(QStringLiteral("取消"), "Button2", this);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(Button1);
+  buttons->addWidget(Button2);
+  column->addLayout(buttons);
+  SetDefaultButton(Button1);
+  SetCancelButton(Button2);
+
   connect(Button1, &QPushButton::clicked, this, [this] {
-    if (Button1Click()) accept();
+    RunCommand([this] {
+      if (Button1Click()) accept();
+    });
   });
   connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
   connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TDBConfigFrm::ComboBox1Change);
   connect(jetDefaultCheckBox1, &QCheckBox::clicked, this, &TDBConfigFrm::jetDefaultCheckBox1Click);
   connect(jetFileButton1, &QPushButton::clicked, this, &TDBConfigFrm::jetFileButton1Click);
-
-  // Enter moves to the next control, as Tab does.
-  for (QWidget* control : std::initializer_list<QWidget*>{
-           ComboBox1,    mssqlServerEdit1, mssqlPortEdit1,      mssqlDbEdit1, mssqlUserEdit1,
-           mssqlPwEdit1, CheckBox1,        jetDefaultCheckBox1, jetfileEdit1, jetFileButton1,
-           jetUserEdit1, jetPwEdit1,       edtDipUrl1,          edtDipUser1,  pgServerEdit1,
-           pgPortEdit1,  pgDbEdit1,        pgUserEdit1,         pgPwEdit1,    Button1,
-           Button2})
-    control->installEventFilter(this);
 
   const QWidget* centre = parent ? parent->window() : nullptr;
   if (centre) {
@@ -111,37 +108,32 @@ TDBConfigFrm::TDBConfigFrm(QWidget* parent)
 
 TDBConfigFrm::~TDBConfigFrm() = default;
 
-void TDBConfigFrm::BuildHeader() {
+QLayout* TDBConfigFrm::BuildHeader() {
+  auto* header = new QHBoxLayout;
+  header->setSpacing(16);
   auto* image = new QLabel(this);
   image->setObjectName(QStringLiteral("Image1"));
-  image->setPixmap(DatabasePicture());
-  image->move(23, 22);
-  image->adjustSize();
+  image->setPixmap(TPubFrm::DatabaseWarningPicture());
+  header->addWidget(image, 0, Qt::AlignTop);
+  auto* notices = new QVBoxLayout;
+  notices->setSpacing(6);
   const struct {
     const char* name;
-    int left;
-    int top;
     const char* text;
-  } notices[] = {
-      {"Label10", 136, 27, "注意，程序无法正常连接到指定的数据库。"},
-      {"Label11", 136, 47, "1.单机版用户，请检查数据库文件是否存在或者已被破坏；"},
-      {"Label12", 136, 67, "2.网络版用户，请检查网络是否畅通以及数据库服务器是否启动。"},
-      {"Label13", 136, 88, "另外，请检查以下连接参数是否正确："},
-      {"Label5", 42, 117, "提供者"},
+  } lines[] = {
+      {"Label10", "注意，程序无法正常连接到指定的数据库。"},
+      {"Label11", "1.单机版用户，请检查数据库文件是否存在或者已被破坏；"},
+      {"Label12", "2.网络版用户，请检查网络是否畅通以及数据库服务器是否启动。"},
+      {"Label13", "另外，请检查以下连接参数是否正确："},
   };
-  for (const auto& notice : notices) {
-    auto* label = new QLabel(QString::fromUtf8(notice.text), this);
-    label->setObjectName(QLatin1String(notice.name));
-    label->move(notice.left, notice.top);
-    label->adjustSize();
+  for (const auto& line : lines) {
+    auto* label = new QLabel(QString::fromUtf8(line.text), this);
+    label->setObjectName(QLatin1String(line.name));
+    notices->addWidget(label);
   }
-  ComboBox1 = new QComboBox(this);
-  ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-  ComboBox1->setGeometry(95, 112, 295, 22);
-  ComboBox1->addItems({QStringLiteral("Microsoft OLE DB Provider for Sql Server"),
-                       QStringLiteral("SQLite 数据文件 (单机版)"),
-                       QStringLiteral("Telvor Dip Provider for Sql Server"),
-                       QStringLiteral("PostgreSQL 数据库服务器")});
+  notices->addStretch();
+  header->addLayout(notices, 1);
+  return header;
 }
 
 QWidget* TDBConfigFrm::NewPage(const char* name) {
@@ -151,62 +143,80 @@ QWidget* TDBConfigFrm::NewPage(const char* name) {
   return page;
 }
 
-QLineEdit* TDBConfigFrm::NewEdit(QWidget* page, const QString& label, int labelLeft, int left,
-                                 int top, int width) {
-  if (!label.isEmpty()) {
-    auto* caption = new QLabel(label, page);
-    caption->move(labelLeft, top + 4);
-    caption->adjustSize();
-  }
+QLineEdit* TDBConfigFrm::NewEdit(QWidget* page, const char* name) {
   auto* edit = new QLineEdit(page);
-  edit->setGeometry(left, top, width, kEditHeight);
+  edit->setObjectName(QLatin1String(name));
   return edit;
 }
 
 void TDBConfigFrm::BuildSqlServerPage() {
   QWidget* page = NewPage("mssql");
-  mssqlServerEdit1 = NewEdit(page, QStringLiteral("服务器"), 16, 69, 12, 172);
-  mssqlPortEdit1 = NewEdit(page, QStringLiteral("端口"), 250, 280, 12, 60);
+  mssqlServerEdit1 = NewEdit(page, "mssqlServerEdit1");
+  mssqlPortEdit1 = NewEdit(page, "mssqlPortEdit1");
   mssqlPortEdit1->setText(QStringLiteral("1433"));
-  mssqlDbEdit1 = NewEdit(page, QStringLiteral("数据库名"), 16, 69, 39, 311);
-  mssqlUserEdit1 = NewEdit(page, QStringLiteral("登陆名"), 16, 69, 65, 311);
-  mssqlPwEdit1 = NewEdit(page, QStringLiteral("密 码"), 16, 69, 93, 311);
+  mssqlDbEdit1 = NewEdit(page, "mssqlDbEdit1");
+  mssqlUserEdit1 = NewEdit(page, "mssqlUserEdit1");
+  mssqlPwEdit1 = NewEdit(page, "mssqlPwEdit1");
   mssqlPwEdit1->setEchoMode(QLineEdit::Password);
   CheckBox1 = new QCheckBox(QStringLiteral("采用智能连接"), page);
   CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-  CheckBox1->move(69, 120);
+  TFormLayout form(page, kPageMargins);
+  form.Row(QStringLiteral("服务器"), mssqlServerEdit1)
+      .Then(QStringLiteral("端口"), mssqlPortEdit1)
+      .Width(kPortWidth);
+  form.Row(QStringLiteral("数据库名"), mssqlDbEdit1);
+  form.Row(QStringLiteral("登陆名"), mssqlUserEdit1);
+  form.Row(QStringLiteral("密 码"), mssqlPwEdit1);
+  form.Row(CheckBox1);
+  form.Stretch();
 }
 
 void TDBConfigFrm::BuildEmbeddedPage() {
   QWidget* page = NewPage("jet4");
   jetDefaultCheckBox1 = new QCheckBox(QStringLiteral("使用默认连接"), page);
   jetDefaultCheckBox1->setObjectName(QStringLiteral("jetDefaultCheckBox1"));
-  jetDefaultCheckBox1->move(97, 14);
-  jetfileEdit1 = NewEdit(page, QStringLiteral("数据库文件:"), 20, 96, 40, 249);
+  jetfileEdit1 = NewEdit(page, "jetfileEdit1");
   jetFileButton1 = new QPushButton(QStringLiteral("..."), page);
   jetFileButton1->setObjectName(QStringLiteral("jetFileButton1"));
-  jetFileButton1->setGeometry(349, 40, 24, kEditHeight);
   jetFileButton1->setAutoDefault(false);
-  jetUserEdit1 = NewEdit(page, QStringLiteral("用户名:"), 20, 96, 75, 121);
-  jetPwEdit1 = NewEdit(page, QStringLiteral("密码:"), 20, 96, 107, 121);
+  jetUserEdit1 = NewEdit(page, "jetUserEdit1");
+  jetPwEdit1 = NewEdit(page, "jetPwEdit1");
   jetPwEdit1->setEchoMode(QLineEdit::Password);
+  TFormLayout form(page, kPageMargins);
+  form.Row(jetDefaultCheckBox1);
+  form.Row(QStringLiteral("数据库文件:"), jetfileEdit1).Then(jetFileButton1).Width(28);
+  form.Row(QStringLiteral("用户名:"), jetUserEdit1).Width(kShortWidth);
+  form.Row(QStringLiteral("密码:"), jetPwEdit1).Width(kShortWidth);
+  form.Stretch();
 }
 
 void TDBConfigFrm::BuildDipPage() {
   QWidget* page = NewPage("qddip");
-  edtDipUrl1 = NewEdit(page, QStringLiteral("DIP地址"), 16, 72, 16, 296);
-  edtDipUser1 = NewEdit(page, QStringLiteral("DIP用户"), 16, 72, 40, 296);
+  edtDipUrl1 = NewEdit(page, "edtDipUrl1");
+  edtDipUser1 = NewEdit(page, "edtDipUser1");
+  TFormLayout form(page, kPageMargins);
+  form.Row(QStringLiteral("DIP地址"), edtDipUrl1);
+  form.Row(QStringLiteral("DIP用户"), edtDipUser1);
+  form.Stretch();
 }
 
 void TDBConfigFrm::BuildPostgresPage() {
   QWidget* page = NewPage("pgsql");
-  pgServerEdit1 = NewEdit(page, QStringLiteral("服务器"), 16, 69, 12, 172);
-  pgPortEdit1 = NewEdit(page, QStringLiteral("端口"), 250, 280, 12, 60);
+  pgServerEdit1 = NewEdit(page, "pgServerEdit1");
+  pgPortEdit1 = NewEdit(page, "pgPortEdit1");
   pgPortEdit1->setText(QStringLiteral("5432"));
-  pgDbEdit1 = NewEdit(page, QStringLiteral("数据库名"), 16, 69, 39, 311);
-  pgUserEdit1 = NewEdit(page, QStringLiteral("登陆名"), 16, 69, 65, 311);
-  pgPwEdit1 = NewEdit(page, QStringLiteral("密 码"), 16, 69, 93, 311);
+  pgDbEdit1 = NewEdit(page, "pgDbEdit1");
+  pgUserEdit1 = NewEdit(page, "pgUserEdit1");
+  pgPwEdit1 = NewEdit(page, "pgPwEdit1");
   pgPwEdit1->setEchoMode(QLineEdit::Password);
+  TFormLayout form(page, kPageMargins);
+  form.Row(QStringLiteral("服务器"), pgServerEdit1)
+      .Then(QStringLiteral("端口"), pgPortEdit1)
+      .Width(kPortWidth);
+  form.Row(QStringLiteral("数据库名"), pgDbEdit1);
+  form.Row(QStringLiteral("登陆名"), pgUserEdit1);
+  form.Row(QStringLiteral("密 码"), pgPwEdit1);
+  form.Stretch();
 }
 
 void TDBConfigFrm::ShowRecord() {
@@ -298,24 +308,10 @@ void TDBConfigFrm::jetFileButton1Click() {
   if (!file.isEmpty()) jetfileEdit1->setText(file);
 }
 
-bool TDBConfigFrm::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress) {
-    const auto* key = static_cast<QKeyEvent*>(event);
-    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-    if (enter && !qobject_cast<QPushButton*>(watched)) {
-      focusNextChild();
-      return true;
-    }
-    if (enter) {
-      static_cast<QPushButton*>(watched)->click();
-      return true;
-    }
-  }
-  return QDialog::eventFilter(watched, event);
-}
-
-bool TDBConfigFrm::CheckConnection() {
+bool TDBConfigFrm::CheckConnection(TServerProbe* probe) {
   TDBConfigFrm dialog;
   dialog.ShowRecord();
-  return ::CheckConnection([&dialog] { return dialog.exec() == QDialog::Accepted; });
+  return ::CheckConnection(
+      [&dialog] { return dialog.exec() == QDialog::Accepted; },
+      [probe] { return probe ? ConnectConfiguredDatabase(*probe) : ConnectConfiguredDatabase(); });
 }

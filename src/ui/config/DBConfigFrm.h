@@ -1,29 +1,32 @@
 #pragma once
 
-#include <QDialog>
 #include <memory>
 
 #include "core/config/Configer.h"
+#include "ui/forms/BaseForm.h"
 
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
-class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QStackedWidget;
+class TServerProbe;
 
 // The database connection dialog of the start-up check: the kind of database and its
-// parameters, edited through its own TConfiger and saved to cfg.ini by OK.
-class TDBConfigFrm : public QDialog {
+// parameters, edited through its own TConfiger and saved to cfg.ini by OK. It opens centred,
+// not at the mouse cursor; its keys are those of every form.
+class TDBConfigFrm : public TaFrm {
   Q_OBJECT
  public:
   explicit TDBConfigFrm(QWidget* parent = nullptr);
   ~TDBConfigFrm() override;
 
   // The start-up check: connects to the configured database and, while that fails, shows the
-  // dialog; OK saves and tries again, Cancel gives up. True when connected at the end.
-  static bool CheckConnection();
+  // dialog; OK saves and tries again, Cancel gives up. True when connected at the end. With a
+  // probe, a database server is first asked whether it answers, a wait the operator may cancel.
+  static bool CheckConnection(TServerProbe* probe = nullptr);
 
   TConfiger& Configer() { return *configer_; }
   QString GetConnectionString() { return configer_->GetConnectionString(); }
@@ -58,11 +61,8 @@ class TDBConfigFrm : public QDialog {
   QPushButton* Button1;
   QPushButton* Button2;
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
-  void BuildHeader();
+  QLayout* BuildHeader();
   void BuildSqlServerPage();
   void BuildEmbeddedPage();
   void BuildDipPage();
@@ -71,8 +71,7 @@ class TDBConfigFrm : public QDialog {
   void jetDefaultCheckBox1Click();
   void jetFileButton1Click();
   QWidget* NewPage(const char* name);
-  QLineEdit* NewEdit(QWidget* page, const QString& label, int labelLeft, int left, int top,
-                     int width);
+  QLineEdit* NewEdit(QWidget* page, const char* name);
 
   std::unique_ptr<TConfiger> configer_;
 };

@@ -9,7 +9,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -42,27 +41,6 @@ constexpr int kLineGridKey = 1008;
 constexpr int kBillGridKey = 1009;
 constexpr int kPickGridKey = 1010;
 constexpr char kGreen[] = "#008000";
-
-// The five 32 by 32 pictures of the toolbar: a simple figure on a coloured tile each.
-QIcon ToolbarPicture(int index) {
-  static const QColor colours[] = {QColor(200, 60, 60), QColor(90, 90, 90), QColor(40, 130, 60),
-                                   QColor(40, 90, 170), QColor(210, 140, 20)};
-  static const char* const glyphs[] = {"礼", "出", "充", "商", "提"};
-  QPixmap pixmap(32, 32);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setBrush(colours[index]);
-  painter.setPen(Qt::NoPen);
-  painter.drawRoundedRect(2, 2, 28, 28, 6, 6);
-  painter.setPen(Qt::white);
-  QFont font = painter.font();
-  font.setPixelSize(18);
-  font.setBold(true);
-  painter.setFont(font);
-  painter.drawText(QRect(2, 2, 28, 28), Qt::AlignCenter, QString::fromUtf8(glyphs[index]));
-  return QIcon(pixmap);
-}
 
 TqdLabel* ValueLabel(const char* colour) {
   auto* label = new TqdLabel;
@@ -227,23 +205,24 @@ QToolBar* TmainFrm::CreateToolBar() {
   const struct {
     const char* action;
     int picture;
-  } buttons[] = {{"CommodityListAction1", 3},
-                 {"GiftListAction1", 0},
-                 {"CardChargeAction1", 2},
-                 {"HintListAction1", 4}};
+  } buttons[] = {{"CommodityListAction1", TPubFrm::kToolCommodity},
+                 {"GiftListAction1", TPubFrm::kToolGift},
+                 {"CardChargeAction1", TPubFrm::kToolCharge},
+                 {"HintListAction1", TPubFrm::kToolHint}};
   for (const auto& button : buttons) {
     QAction* action = Action(button.action);
     QToolButton* tool = new QToolButton(toolBar);
     tool->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     tool->setIconSize(QSize(32, 32));
     tool->setText(action->text());
-    tool->setIcon(ToolbarPicture(button.picture));
+    tool->setIcon(TPubFrm::ToolbarPicture(button.picture));
     tool->setEnabled(action->isEnabled());
     connect(tool, &QToolButton::clicked, action, &QAction::trigger);
     toolBar->addWidget(tool);
   }
   toolBar->addSeparator();
-  QAction* exit = toolBar->addAction(ToolbarPicture(1), QStringLiteral(" 退出系统 "));
+  QAction* exit =
+      toolBar->addAction(TPubFrm::ToolbarPicture(TPubFrm::kToolExit), QStringLiteral(" 退出系统 "));
   connect(exit, &QAction::triggered, this, &QWidget::close);
   return toolBar;
 }
@@ -423,6 +402,11 @@ void TmainFrm::CreatePickPanel() {
   strip->addWidget(Button("关闭", [this] { ShowPickPanel(false); }));
   layout->addLayout(strip);
   pnlMemberPick1->hide();
+  // Esc closes the panel and leaves the operator in the key field for another search.
+  AddPickPanel(pnlMemberPick1, [this] {
+    ShowPickPanel(false);
+    SelectKeyText(edtMemberPickKey1);
+  });
 }
 
 // Commands ------------------------------------------------------------------------------------

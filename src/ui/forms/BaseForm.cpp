@@ -1,9 +1,15 @@
 #include "ui/forms/BaseForm.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QWindow>
@@ -59,7 +65,23 @@ Qt::CursorShape CursorOf(THitZone zone) {
   return Qt::ArrowCursor;
 }
 
+bool CanTakeTab(const QWidget* widget, const QWidget* form) {
+  return (widget->focusPolicy() & Qt::TabFocus) && !widget->focusProxy() && widget->isEnabled() &&
+         widget->isVisibleTo(form) && widget->window() == form;
+}
+
+bool IsButton(const QWidget* widget) {
+  return qobject_cast<const QAbstractButton*>(widget) && !qobject_cast<const QCheckBox*>(widget) &&
+         !qobject_cast<const QRadioButton*>(widget);
+}
+
 }  // namespace
+
+bool IsSingleLineField(const QWidget* widget) {
+  return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QComboBox*>(widget) ||
+         qobject_cast<const QAbstractSpinBox*>(widget) || qobject_cast<const QCheckBox*>(widget) ||
+         qobject_cast<const QRadioButton*>(widget);
+}
 
 TaFrm::TaFrm(QWidget* parent) : QDialog(parent) {
   setFont(FormFont());
@@ -89,9 +111,21 @@ void TaFrm::SetCancelButton(QAbstractButton* button) {
   cancelButton_ = button;
 }
 
+void TaFrm::SetDefaultButton(QAbstractButton* button) {
+  if (auto* previous = qobject_cast<QPushButton*>(defaultButton_.data()))
+    previous->setDefault(false);
+  defaultButton_ = button;
+  if (auto* push = qobject_cast<QPushButton*>(button)) push->setDefault(true);
+}
+
+void TaFrm::AddPickPanel(QWidget* panel, std::function<void()> close) {
+  pickPanels_.append({panel, std::move(close)});
+}
+
 void TaFrm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (isWindow() && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+  if (placeAtCursor_ && isWindow() &&
+      !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
     PlaceAtCursor();
   setMouseTracking(Borderless());
 }
@@ -99,18 +133,60 @@ void TaFrm::showEvent(QShowEvent* event) {
 void TaFrm::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_Escape:
-      if (cancelButton_ && cancelButton_->isEnabled()) cancelButton_->click();
+      if (!CloseOpenPickPanel()) Cancel();
       event->accept();
       return;
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-      // A focused button takes Enter as a click; elsewhere Enter presses no default button.
-      if (auto* button = qobject_cast<QAbstractButton*>(focusWidget())) button->click();
+    case Qt::Key_Enter: {
+      QWidget* focused = focusWidget();
+      if (focused && IsSingleLineField(focused))
+        EnterInField(focused);
+      else if (auto* button = qobject_cast<QAbstractButton*>(focused))
+        button->click();
       event->accept();
       return;
+    }
     default:
       QWidget::keyPressEvent(event);
   }
+}
+
+bool TaFrm::CloseOpenPickPanel() {
+  for (const TPickPanel& pick : pickPanels_) {
+    if (!pick.Panel || !pick.Panel->isVisible()) continue;
+    if (pick.Close)
+      pick.Close();
+    else
+      pick.Panel->hide();
+    return true;
+  }
+  return false;
+}
+
+void TaFrm::Cancel() {
+  if (cancelButton_) {
+    if (cancelButton_->isEnabled()) cancelButton_->click();
+  } else if (isModal()) {
+    reject();
+  }
+}
+
+void TaFrm::EnterInField(QWidget* field) {
+  // The fields after this one in tab order, counted from the default button (the tab order
+  // runs round: the fields, then the buttons, then the fields again); buttons on the way are
+  // passed over.
+  QWidget* start = defaultButton_ ? static_cast<QWidget*>(defaultButton_.data()) : this;
+  bool after = false;
+  for (QWidget* next = start->nextInFocusChain(); next != start; next = next->nextInFocusChain()) {
+    if (next == field) {
+      after = true;
+    } else if (after && CanTakeTab(next, this) && !IsButton(next)) {
+      next->setFocus(Qt::TabFocusReason);
+      return;
+    }
+  }
+  if (defaultButton_ && defaultButton_->isEnabled() && defaultButton_->isVisibleTo(this))
+    defaultButton_->click();
 }
 
 bool TaFrm::Borderless() const {

@@ -56,6 +56,7 @@ TADlgFrm::TADlgFrm(QWidget* parent) : TaFrm(parent), clientPanel_(new QWidget(th
   HelpBtn1 = BandButton(QStringLiteral("帮助"), "HelpBtn1", this);
   BgBevel1 = LayOutBand(this, clientPanel_, {OkBtn1, CancelBtn1, HelpBtn1});
   SetCancelButton(CancelBtn1);
+  SetDefaultButton(OkBtn1);
   resize(469, 270);
   connect(OkBtn1, &QPushButton::clicked, this, [this] {
     RunCommand([this] {

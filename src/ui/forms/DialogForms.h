@@ -7,6 +7,7 @@ class QPushButton;
 
 // A modal dialog with a bottom band of OK, Cancel and Help. OK runs the descendant's OK
 // handling and closes with the OK result when it agrees; Cancel and Esc close with Cancel.
+// OK is the default button: Enter in the last field presses it.
 class TADlgFrm : public TaFrm {
   Q_OBJECT
  public:

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <functional>
 
+#include "ui/forms/FormFont.h"
+
 TPubFrm* gPubFrm = nullptr;
 
 namespace {
@@ -236,18 +238,115 @@ QList<TPainterFn> Pictures() {
   };
 }
 
-QPixmap Draw(const TPainterFn& paint) {
-  QPixmap pixmap(16, 16);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-  paint(painter);
-  return pixmap;
-}
-
 }  // namespace
 
 TPubFrm::TPubFrm(QObject* parent) : QObject(parent) {
   setObjectName(QStringLiteral("PubFrm"));
-  for (const TPainterFn& paint : Pictures()) ImageList1.Add(Draw(paint));
+  for (const TPainterFn& paint : Pictures()) ImageList1.Add(Paint(QSize(16, 16), paint));
+}
+
+QPixmap TPubFrm::Paint(const QSize& size, const std::function<void(QPainter&)>& paint) {
+  QPixmap pixmap(size);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  paint(painter);
+  return pixmap;
+}
+
+QIcon TPubFrm::ToolbarPicture(int index) {
+  static const QColor colours[kToolbarPictureCount] = {QColor(200, 60, 60), QColor(90, 90, 90),
+                                                       QColor(40, 130, 60), QColor(40, 90, 170),
+                                                       QColor(210, 140, 20)};
+  static const char16_t* const glyphs[kToolbarPictureCount] = {u"礼", u"出", u"充", u"商", u"提"};
+  if (index < 0 || index >= kToolbarPictureCount) return {};
+  return QIcon(Paint(QSize(32, 32), [index](QPainter& p) {
+    p.setBrush(colours[index]);
+    p.setPen(Qt::NoPen);
+    p.drawRoundedRect(2, 2, 28, 28, 6, 6);
+    p.setPen(Qt::white);
+    QFont font = FormFont();
+    font.setPixelSize(18);
+    font.setBold(true);
+    p.setFont(font);
+    p.drawText(QRect(2, 2, 28, 28), Qt::AlignCenter, QString::fromUtf16(glyphs[index]));
+  }));
+}
+
+QPixmap TPubFrm::KeyPicture() {
+  return Paint(QSize(39, 33), [](QPainter& p) {
+    p.setPen(QPen(QColor(0x8a, 0x62, 0x10), 1.5));
+    p.setBrush(QColor(0xf2, 0xc1, 0x4e));
+    p.drawEllipse(QRectF(3, 8, 16, 16));
+    QPainterPath shaft;
+    shaft.addRect(QRectF(18, 14, 18, 4));
+    shaft.addRect(QRectF(28, 18, 3, 5));
+    shaft.addRect(QRectF(33, 18, 3, 7));
+    p.drawPath(shaft.simplified());
+    p.setBrush(Qt::white);
+    p.drawEllipse(QRectF(7, 13, 6, 6));
+  });
+}
+
+QPixmap TPubFrm::CounterPicture() {
+  return Paint(QSize(106, 57), [](QPainter& p) {
+    QLinearGradient glow(0, 0, 106, 0);
+    glow.setColorAt(0, QColor(255, 255, 255, 0));
+    glow.setColorAt(1, QColor(0xd6, 0xe6, 0xf7));
+    p.fillRect(QRect(0, 0, 106, 57), glow);
+    const auto person = [&p](qreal x, const QColor& colour) {
+      p.setPen(Qt::NoPen);
+      p.setBrush(colour);
+      p.drawEllipse(QRectF(x, 10, 16, 16));
+      p.drawRoundedRect(QRectF(x - 6, 28, 28, 26), 10, 10);
+    };
+    person(46, QColor(0x7f, 0xa7, 0xd8));
+    person(72, QColor(0x4a, 0x7f, 0xc1));
+    p.setBrush(QColor(0x2a, 0x4f, 0x80));
+    p.drawRect(QRectF(30, 48, 76, 9));
+  });
+}
+
+QPixmap TPubFrm::DatabaseWarningPicture() {
+  return Paint(QSize(72, 72), [](QPainter& p) {
+    const QColor body(0x4a, 0x7f, 0xc1);
+    const QColor top(0x8d, 0xb6, 0xe6);
+    const QPen outline(QColor(0x2a, 0x4f, 0x80), 1.5);
+    p.setPen(outline);
+    p.setBrush(body);
+    p.drawRect(QRectF(8, 14, 44, 40));
+    p.drawEllipse(QRectF(8, 46, 44, 16));
+    p.setPen(Qt::NoPen);
+    p.drawRect(QRectF(8.75, 40, 42.5, 14));
+    p.setPen(outline);
+    p.setBrush(top);
+    p.drawEllipse(QRectF(8, 6, 44, 16));
+    p.setBrush(kYellow);
+    p.drawPolygon(QPolygonF({{52, 38}, {68, 66}, {36, 66}}));
+    p.setPen(QPen(Qt::black, 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(52, 47), QPointF(52, 56));
+    p.drawPoint(QPointF(52, 61.5));
+  });
+}
+
+void TPubFrm::PaintTitleBanner(QPainter& painter, const QSize& size) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  // A soft blue wash fading to white, with a small emblem left of the title.
+  QLinearGradient wash(0, 0, size.width(), 0);
+  wash.setColorAt(0, QColor(0xd6, 0xe6, 0xf7));
+  wash.setColorAt(0.6, Qt::white);
+  painter.fillRect(QRect(0, 0, size.width(), size.height() - 2), wash);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(kBlue);
+  painter.drawEllipse(QRect(14, 13, 24, 24));
+  painter.setBrush(Qt::white);
+  for (int y : {20, 24, 28}) painter.drawRect(QRect(21, y, 10, 2));
+  // The line below the banner.
+  QLinearGradient line(0, 0, size.width(), 0);
+  line.setColorAt(0, kBlue);
+  line.setColorAt(1, QColor(0xd6, 0xe6, 0xf7));
+  painter.fillRect(QRect(0, size.height() - 2, size.width(), 2), line);
+  painter.restore();
 }

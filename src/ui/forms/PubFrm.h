@@ -4,6 +4,9 @@
 #include <QList>
 #include <QObject>
 #include <QPixmap>
+#include <functional>
+
+class QPainter;
 
 // A list of 16 by 16 pictures that toolbars and trees refer to by index.
 class TImageList {
@@ -17,7 +20,9 @@ class TImageList {
   QList<QPixmap> pixmaps_;
 };
 
-// The shared pictures of every window, created once before the main window.
+// The shared pictures of every window, created once before the main window. Every picture that a
+// form paints is painted here: the image list, the main window's toolbar tiles, the pictures of
+// the dialogs' headings and the title banner.
 class TPubFrm : public QObject {
   Q_OBJECT
  public:
@@ -38,8 +43,22 @@ class TPubFrm : public QObject {
     kCategorySelected = 24,
   };
   static constexpr int kImageCount = 26;
+  // The main window's 32 by 32 toolbar pictures: a glyph on a coloured tile each.
+  enum TToolbarPicture { kToolGift, kToolExit, kToolCharge, kToolCommodity, kToolHint };
+  static constexpr int kToolbarPictureCount = 5;
 
   explicit TPubFrm(QObject* parent = nullptr);
+
+  // A picture of the size, painted on a transparent ground with smooth edges.
+  static QPixmap Paint(const QSize& size, const std::function<void(QPainter&)>& paint);
+  static QIcon ToolbarPicture(int index);
+  // The login dialog's heading: a key, and two operators at a counter.
+  static QPixmap KeyPicture();
+  static QPixmap CounterPicture();
+  // The connection dialog's picture: a database drum with a warning mark.
+  static QPixmap DatabaseWarningPicture();
+  // The title banner of list windows, over the whole of the given size.
+  static void PaintTitleBanner(QPainter& painter, const QSize& size);
 
   TImageList ImageList1;
 };

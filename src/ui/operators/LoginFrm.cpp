@@ -5,73 +5,25 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "core/base/Product.h"
 #include "core/config/Configer.h"
 #include "core/operators/Login.h"
 #include "core/operators/OperatorSet.h"
 #include "ui/forms/FormFont.h"
+#include "ui/forms/FormLayout.h"
 #include "ui/forms/PasswordEdit.h"
+#include "ui/forms/PubFrm.h"
 
 namespace {
 
 const QSize kClientSize(351, 226);
 constexpr int kBandHeight = 60;
-constexpr int kEditHeight = 21;
 constexpr int kTitlePixels = 16;
-
-// The heading icon: a key.
-QPixmap KeyPicture() {
-  QPixmap pixmap(39, 33);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(QColor(0x8a, 0x62, 0x10), 1.5));
-  p.setBrush(QColor(0xf2, 0xc1, 0x4e));
-  p.drawEllipse(QRectF(3, 8, 16, 16));
-  QPainterPath shaft;
-  shaft.addRect(QRectF(18, 14, 18, 4));
-  shaft.addRect(QRectF(28, 18, 3, 5));
-  shaft.addRect(QRectF(33, 18, 3, 7));
-  p.drawPath(shaft.simplified());
-  p.setBrush(Qt::white);
-  p.drawEllipse(QRectF(7, 13, 6, 6));
-  return pixmap;
-}
-
-// The heading picture: two operators in front of a counter.
-QPixmap HeadingPicture() {
-  QPixmap pixmap(106, 57);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
-  QLinearGradient glow(0, 0, 106, 0);
-  glow.setColorAt(0, QColor(255, 255, 255, 0));
-  glow.setColorAt(1, QColor(0xd6, 0xe6, 0xf7));
-  p.fillRect(pixmap.rect(), glow);
-  const auto person = [&p](qreal x, const QColor& colour) {
-    p.setPen(Qt::NoPen);
-    p.setBrush(colour);
-    p.drawEllipse(QRectF(x, 10, 16, 16));
-    p.drawRoundedRect(QRectF(x - 6, 28, 28, 26), 10, 10);
-  };
-  person(46, QColor(0x7f, 0xa7, 0xd8));
-  person(72, QColor(0x4a, 0x7f, 0xc1));
-  p.setBrush(QColor(0x2a, 0x4f, 0x80));
-  p.drawRect(QRectF(30, 48, 76, 9));
-  return pixmap;
-}
-
-QLabel* NewLabel(const QString& text, const char* name, QWidget* parent, int left, int top) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QLatin1String(name));
-  label->move(left, top);
-  label->adjustSize();
-  return label;
-}
+// The entries line up under the note, with room to their right.
+constexpr QMargins kEntryMargins(29, 12, 58, 8);
 
 }  // namespace
 
@@ -80,22 +32,28 @@ TLoginFrm::TLoginFrm(QWidget* parent) : TADlgFrm(parent) {
   setWindowTitle(QStringLiteral("登陆"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   setFixedSize(kClientSize);
-  BuildHeading(ClientPanel());
-  BuildEntries(ClientPanel());
+  auto* column = new QVBoxLayout(ClientPanel());
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  column->addWidget(BuildHeading());
+  column->addWidget(BuildEntries(), 1);
   FillLoginIds();
   const QString lastLoginId = TConfiger::ReadLastLoginId();
   edtLoginId1->setEditText(lastLoginId.isEmpty() ? QString::fromLatin1(kSuperUserId) : lastLoginId);
 
-  setTabOrder(edtPassword1, edtLoginId1);
-  setTabOrder(edtLoginId1, OkBtn1);
+  // Tab and Enter go down the form: the login id, then the password, where Enter logs in. The
+  // login id is usually the last one used, so the password takes the focus first.
+  setTabOrder(edtLoginId1, edtPassword1);
+  setTabOrder(edtPassword1, OkBtn1);
   setTabOrder(OkBtn1, CancelBtn1);
   setTabOrder(CancelBtn1, HelpBtn1);
   edtPassword1->setFocus();
-  connect(edtPassword1, &QLineEdit::returnPressed, OkBtn1, &QPushButton::click);
 }
 
-void TLoginFrm::BuildHeading(QWidget* panel) {
-  Shape1 = new QFrame(panel);
+QWidget* TLoginFrm::BuildHeading() {
+  auto* heading = new QWidget(ClientPanel());
+  heading->setFixedHeight(kBandHeight + 2);
+  Shape1 = new QFrame(heading);
   Shape1->setObjectName(QStringLiteral("Shape1"));
   Shape1->setFrameShape(QFrame::NoFrame);
   Shape1->setGeometry(0, 0, kClientSize.width(), kBandHeight);
@@ -104,13 +62,18 @@ void TLoginFrm::BuildHeading(QWidget* panel) {
   Shape1->setPalette(band);
   Shape1->setAutoFillBackground(true);
 
-  Image2 = new QLabel(panel);
+  Image2 = new QLabel(heading);
   Image2->setObjectName(QStringLiteral("Image2"));
   Image2->setGeometry(10, 13, 39, 33);
   Image2->setAlignment(Qt::AlignCenter);
-  Image2->setPixmap(KeyPicture());
+  Image2->setPixmap(TPubFrm::KeyPicture());
 
-  Label3 = new QLabel(AppTitle, panel);
+  Image1 = new QLabel(heading);
+  Image1->setObjectName(QStringLiteral("Image1"));
+  Image1->setGeometry(kClientSize.width() - 106, 2, 106, 57);
+  Image1->setPixmap(TPubFrm::CounterPicture());
+
+  Label3 = new QLabel(AppTitle, heading);
   Label3->setObjectName(QStringLiteral("Label3"));
   QFont title = FormFont();
   title.setPixelSize(kTitlePixels);
@@ -119,37 +82,37 @@ void TLoginFrm::BuildHeading(QWidget* panel) {
   Label3->move(50, 22);
   Label3->adjustSize();
 
-  Image1 = new QLabel(panel);
-  Image1->setObjectName(QStringLiteral("Image1"));
-  Image1->setGeometry(kClientSize.width() - 106, 2, 106, 57);
-  Image1->setPixmap(HeadingPicture());
-
-  Bevel1 = new QFrame(panel);
+  Bevel1 = new QFrame(heading);
   Bevel1->setObjectName(QStringLiteral("Bevel1"));
   Bevel1->setFrameShape(QFrame::HLine);
   Bevel1->setFrameShadow(QFrame::Sunken);
   Bevel1->setGeometry(0, kBandHeight, kClientSize.width(), 2);
+  return heading;
 }
 
-void TLoginFrm::BuildEntries(QWidget* panel) {
-  Label5 = NewLabel(QStringLiteral("请输入您的用户名和密码:"), "Label5", panel, 93, 84);
-  Label1 = NewLabel(QStringLiteral("用户名(&U)"), "Label1", panel, 29, 108);
-  edtLoginId1 = new QComboBox(panel);
+QWidget* TLoginFrm::BuildEntries() {
+  auto* entries = new QWidget(ClientPanel());
+  Label5 = new QLabel(QStringLiteral("请输入您的用户名和密码:"), entries);
+  Label5->setObjectName(QStringLiteral("Label5"));
+  edtLoginId1 = new QComboBox(entries);
   edtLoginId1->setObjectName(QStringLiteral("edtLoginId1"));
   edtLoginId1->setEditable(true);
   // Typing picks nothing new into the list, and login ids compare exactly.
   edtLoginId1->setInsertPolicy(QComboBox::NoInsert);
   if (QCompleter* completer = edtLoginId1->completer())
     completer->setCaseSensitivity(Qt::CaseSensitive);
-  edtLoginId1->setGeometry(93, 106, 200, kEditHeight);
-  Label1->setBuddy(edtLoginId1);
-
-  Label2 = NewLabel(QStringLiteral("密码(&P)"), "Label2", panel, 29, 143);
-  edtPassword1 = new QLineEdit(panel);
+  edtPassword1 = new QLineEdit(entries);
   edtPassword1->setObjectName(QStringLiteral("edtPassword1"));
   ShowAsStars(edtPassword1);
-  edtPassword1->setGeometry(93, 141, 200, kEditHeight);
-  Label2->setBuddy(edtPassword1);
+
+  TFormLayout form(entries, kEntryMargins);
+  form.Row(Label5);
+  Label1 = form.Row(QStringLiteral("用户名(&U)"), edtLoginId1).Caption();
+  Label1->setObjectName(QStringLiteral("Label1"));
+  Label2 = form.Row(QStringLiteral("密码(&P)"), edtPassword1).Caption();
+  Label2->setObjectName(QStringLiteral("Label2"));
+  form.Stretch();
+  return entries;
 }
 
 void TLoginFrm::FillLoginIds() {

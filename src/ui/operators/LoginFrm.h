@@ -34,8 +34,8 @@ class TLoginFrm : public TADlgFrm {
   QLineEdit* edtPassword1;
 
  private:
-  void BuildHeading(QWidget* panel);
-  void BuildEntries(QWidget* panel);
+  QWidget* BuildHeading();
+  QWidget* BuildEntries();
   void FillLoginIds();
 
   // Only for testing what was typed; gOperator changes only after it passed.

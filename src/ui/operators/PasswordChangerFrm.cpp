@@ -7,15 +7,14 @@
 
 #include "core/base/MessageBox.h"
 #include "core/operators/PasswordDialog.h"
+#include "ui/forms/FormLayout.h"
 #include "ui/forms/PasswordEdit.h"
 
 namespace {
 
-constexpr int kLeft = 40;
-constexpr int kEditWidth = 317;
-constexpr int kEditHeight = 21;
-// The caption stands above its edit.
-constexpr int kLabelRise = 16;
+// The entries stand in the middle of the dialog, the operator a little apart from the passwords.
+constexpr QMargins kMargins(40, 30, 60, 12);
+constexpr int kGroupSpacing = 10;
 
 class TScreenPasswordDialog : public IPasswordDialog {
  public:
@@ -43,23 +42,21 @@ TPasswordChangerFrm::TPasswordChangerFrm(QWidget* parent) : TADlgFrm(parent) {
   setObjectName(QStringLiteral("PasswordChangerFrm"));
   setWindowTitle(QStringLiteral("更改密码"));
   QWidget* panel = ClientPanel();
-  const auto addEntry = [panel](const QString& caption, const char* labelName, const char* editName,
-                                int top, QLabel** label) {
-    *label = new QLabel(caption, panel);
-    (*label)->setObjectName(QLatin1String(labelName));
-    (*label)->move(kLeft, top - kLabelRise);
-    (*label)->adjustSize();
+  TFormLayout form(panel, kMargins);
+  const auto addEntry = [panel, &form](const QString& caption, const char* labelName,
+                                       const char* editName, QLabel** label) {
     auto* edit = new QLineEdit(panel);
     edit->setObjectName(QLatin1String(editName));
-    edit->setGeometry(kLeft, top, kEditWidth, kEditHeight);
-    (*label)->setBuddy(edit);
+    *label = form.Row(caption, edit).Caption();
+    (*label)->setObjectName(QLatin1String(labelName));
     return edit;
   };
-  edtUserId1 = addEntry(QStringLiteral("当前用户"), "Label1", "edtUserId1", 36, &Label1);
-  edtPassword1 = addEntry(QStringLiteral("当前密码"), "Label2", "edtPassword1", 80, &Label2);
-  edtNewPassword1 = addEntry(QStringLiteral("新密码"), "Label3", "edtNewPassword1", 122, &Label3);
-  edtNewPassword2 =
-      addEntry(QStringLiteral("新密码验证"), "Label4", "edtNewPassword2", 164, &Label4);
+  edtUserId1 = addEntry(QStringLiteral("当前用户"), "Label1", "edtUserId1", &Label1);
+  form.Space(kGroupSpacing);
+  edtPassword1 = addEntry(QStringLiteral("当前密码"), "Label2", "edtPassword1", &Label2);
+  edtNewPassword1 = addEntry(QStringLiteral("新密码"), "Label3", "edtNewPassword1", &Label3);
+  edtNewPassword2 = addEntry(QStringLiteral("新密码验证"), "Label4", "edtNewPassword2", &Label4);
+  form.Stretch();
 
   edtUserId1->setEnabled(false);
   QPalette formColour = edtUserId1->palette();

@@ -1,16 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QFile>
+#include <QTimer>
 
 #include "ScriptedMessageBox.h"
+#include "SilentPort.h"
 #include "TestDatabase.h"
 #include "core/app/Units.h"
 #include "core/config/Company.h"
+#include "core/config/Configer.h"
 #include "core/config/KeyValue.h"
 #include "core/config/PickLists.h"
 #include "core/config/Startup.h"
 #include "core/db/Database.h"
 #include "core/db/RecordSet.h"
+#include "core/db/ServerProbe.h"
 #include "core/maintenance/AdminCommands.h"
 #include "core/operators/Operator.h"
 
@@ -43,6 +48,68 @@ TEST(StartupTest, SettingsObjectsLiveWithTheUnitsWithoutTouchingTheDatabase) {
     EXPECT_EQ(gOperator->LoginId, "");
   }
   EXPECT_FALSE(gCompany || gKeyValue || gPickLists || gOperator);
+}
+
+// A configuration naming a PostgreSQL server on a loopback port that never answers.
+class SilentServerTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_NE(silent.Port(), 0);
+    TConfiger configer;
+    configer.providerIdx = kProviderPostgres;
+    configer.pgServer = "127.0.0.1";
+    configer.pgPort = silent.Port();
+    configer.pgDb = "shop";
+    configer.pgUser = "clerk";
+    configer.Save();
+  }
+  QString TimeoutText(int seconds) const {
+    return QString("\r\n连接时失败,提示如下:\r\n数据库服务器 127.0.0.1:%1 在 %2 秒内没有应答.\t")
+        .arg(silent.Port())
+        .arg(seconds);
+  }
+
+  TScratchHome home;
+  TMessageScript messages;
+  TUnits units;
+  TSilentPort silent;
+};
+
+TEST_F(SilentServerTest, UnansweredServerLeadsToTheDialogAfterTheProbesTimeout) {
+  TServerProbe probe(300);
+  int dialogs = 0;
+  QElapsedTimer clock;
+  clock.start();
+  EXPECT_FALSE(CheckConnection([&] { return ++dialogs < 2; },
+                               [&] { return ConnectConfiguredDatabase(probe); }));
+  EXPECT_LT(clock.elapsed(), 5000);
+  EXPECT_EQ(dialogs, 2);
+  EXPECT_EQ(messages->Texts(), QStringList({TimeoutText(1), TimeoutText(1)}));
+  EXPECT_FALSE(gDatabase->Connected());
+}
+
+TEST_F(SilentServerTest, CancelledWaitLeadsToTheDialogWithoutAMessage) {
+  TServerProbe probe(kConnectTimeoutSeconds * 1000);
+  QTimer::singleShot(100, &probe, [&probe] { probe.Cancel(); });
+  int dialogs = 0;
+  QElapsedTimer clock;
+  clock.start();
+  EXPECT_FALSE(CheckConnection([&] { return ++dialogs, false; },
+                               [&] { return ConnectConfiguredDatabase(probe); }));
+  EXPECT_LT(clock.elapsed(), 5000);
+  EXPECT_EQ(dialogs, 1);
+  EXPECT_TRUE(messages->Boxes.isEmpty());
+}
+
+TEST_F(SilentServerTest, DriverGivesUpAfterTheConnectTimeout) {
+  // Without the probe the driver's own open waits; it must not hang the start for minutes.
+  QElapsedTimer clock;
+  clock.start();
+  EXPECT_FALSE(ConnectConfiguredDatabase());
+  EXPECT_LT(clock.elapsed(), (kConnectTimeoutSeconds + 5) * 1000);
+  EXPECT_GE(clock.elapsed(), (kConnectTimeoutSeconds - 1) * 1000);
+  ASSERT_EQ(messages->Boxes.size(), 1);
+  EXPECT_TRUE(messages->LastText().startsWith("\r\n连接时失败,提示如下:\r\n"));
 }
 
 TEST(StartupTest, DefaultDataFileThatCannotBeCreatedIsReported) {

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "FormKeys.h"
 #include "ModalScript.h"
 #include "ScriptedMessageBox.h"
 #include "TestDatabase.h"
@@ -31,6 +32,23 @@ TEST(CompanyInfoFrmTest, TabVisitsTheSevenFieldsInOrderThenTheButtons) {
     EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
   }
   EXPECT_EQ(form.MemIntrol1->toPlainText(), "");
+}
+
+TEST(CompanyInfoFrmTest, EnterWalksToTheProfileWhereItStartsANewLineAndEscapeCancels) {
+  TCompanyInfoFrm form;
+  OpenActive(form);
+  ExpectEnterWalks({form.EdtCompany1, form.EdtLawMan1, form.EdtTel1, form.EdtFax1, form.EdtAddress1,
+                    form.edtZip1, form.MemIntrol1});
+  QTest::keyClicks(form.MemIntrol1, "a");
+  QTest::keyClick(form.MemIntrol1, Qt::Key_Return);
+  QTest::keyClicks(form.MemIntrol1, "b");
+  EXPECT_EQ(form.MemIntrol1->toPlainText(), "a\nb");
+  EXPECT_TRUE(form.isVisible());
+
+  form.EdtTel1->setFocus();
+  QTest::keyClick(form.EdtTel1, Qt::Key_Escape);
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(form.result(), QDialog::Rejected);
 }
 
 class ScreenCompanyEditorTest : public DatabaseTest {

@@ -4,8 +4,10 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStackedWidget>
 
+#include "FormKeys.h"
 #include "ScriptedMessageBox.h"
 #include "TestDatabase.h"
 #include "core/app/Units.h"
@@ -144,6 +146,67 @@ TEST_F(ConnectionDialogTest, DialogShowsTheStoredKindAndStartsWithoutSmartConnec
   EXPECT_EQ(dialog.mssqlPwEdit1->echoMode(), QLineEdit::Password);
   EXPECT_FALSE(dialog.jetfileEdit1->isEnabled());
   EXPECT_EQ(dialog.ComboBox1->itemText(kProviderEmbedded), "SQLite 数据文件 (单机版)");
+}
+
+TEST_F(ConnectionDialogTest, EnterWalksTheShownPageAndTheLastFieldConfirms) {
+  const struct {
+    int kind;
+    bool defaultFile;
+    QList<QWidget*> (*fields)(TDBConfigFrm&);
+  } pages[] = {
+      {kProviderSqlServer, false,
+       [](TDBConfigFrm& d) -> QList<QWidget*> {
+         return {d.ComboBox1,      d.mssqlServerEdit1, d.mssqlPortEdit1, d.mssqlDbEdit1,
+                 d.mssqlUserEdit1, d.mssqlPwEdit1,     d.CheckBox1};
+       }},
+      // The "..." button between the file and the user is passed over.
+      {kProviderEmbedded, false,
+       [](TDBConfigFrm& d) -> QList<QWidget*> {
+         return {d.ComboBox1, d.jetDefaultCheckBox1, d.jetfileEdit1, d.jetUserEdit1, d.jetPwEdit1};
+       }},
+      // The disabled file fields are passed over too.
+      {kProviderEmbedded, true,
+       [](TDBConfigFrm& d) -> QList<QWidget*> {
+         return {d.ComboBox1, d.jetDefaultCheckBox1};
+       }},
+      {kProviderPostgres, false,
+       [](TDBConfigFrm& d) -> QList<QWidget*> {
+         return {d.ComboBox1, d.pgServerEdit1, d.pgPortEdit1,
+                 d.pgDbEdit1, d.pgUserEdit1,   d.pgPwEdit1};
+       }},
+  };
+  for (const auto& page : pages) {
+    SCOPED_TRACE(page.kind);
+    TConfiger configer;
+    configer.providerIdx = page.kind;
+    configer.defaultCon = page.defaultFile;
+    configer.Save();
+    TDBConfigFrm dialog;
+    dialog.ShowRecord();
+    OpenActive(dialog);
+    const QList<QWidget*> fields = page.fields(dialog);
+    ExpectEnterWalks(fields);
+    QTest::keyClick(fields.last(), Qt::Key_Return);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  }
+  EXPECT_TRUE(messages->Boxes.isEmpty());
+}
+
+TEST_F(ConnectionDialogTest, EscapeCancelsWhereverTheFocusIs) {
+  ConfigureMissingDataFile();
+  TDBConfigFrm dialog;
+  dialog.ShowRecord();
+  for (QWidget* focused : std::initializer_list<QWidget*>{dialog.ComboBox1, dialog.jetfileEdit1,
+                                                          dialog.jetDefaultCheckBox1}) {
+    OpenActive(dialog);
+    focused->setFocus();
+    QTest::keyClick(focused, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible()) << NameOf(focused);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+  }
+  TConfiger saved;
+  EXPECT_FALSE(saved.defaultCon);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QTest>
 
 #include "DomainFixture.h"
@@ -9,6 +10,7 @@
 #include "ui/controls/QdEdit.h"
 #include "ui/controls/QdLabel.h"
 #include "ui/counter/MainFrm.h"
+#include "ui/grid/QdGridcx.h"
 
 namespace {
 
@@ -59,6 +61,25 @@ TEST_P(MainFrmTest, EnterInTheKeyFieldSearches) {
   QTest::keyClick(window->edtMemberPickKey1, Qt::Key_Return);
   EXPECT_EQ(window->txtCardNo1->text(), "A001");
   EXPECT_EQ(window->txtMobile1->text(), "13800001111");
+}
+
+TEST_P(MainFrmTest, EscapeClosesThePickPanelAndLeavesTheWindowOpen) {
+  window->show();
+  QApplication::setActiveWindow(window.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  window->edtMemberPickKey1->setText("张");
+  QTest::keyClick(window->edtMemberPickKey1, Qt::Key_Return);
+  ASSERT_TRUE(window->pnlMemberPick1->isVisible());
+  QWidget* grid = window->PickGrid()->View();
+  EXPECT_TRUE(grid->hasFocus());
+  QTest::keyClick(grid, Qt::Key_Escape);
+  EXPECT_FALSE(window->pnlMemberPick1->isVisible());
+  EXPECT_TRUE(window->edtMemberPickKey1->hasFocus());
+  EXPECT_EQ(window->edtMemberPickKey1->selectedText(), "张");
+  EXPECT_EQ(window->txtCardNo1->text(), "");  // nothing picked
+
+  QTest::keyClick(window->edtMemberPickKey1, Qt::Key_Escape);
+  EXPECT_TRUE(window->isVisible());
 }
 
 TEST_P(MainFrmTest, BlankMemberAfterStart) {

@@ -1,18 +1,22 @@
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QUrlQuery>
 
 #include "ScriptedMessageBox.h"
+#include "SilentPort.h"
 #include "TestDatabase.h"
 #include "core/base/Errors.h"
 #include "core/base/Product.h"
 #include "core/config/Configer.h"
+#include "core/db/ServerProbe.h"
 #include "ui/app/Project.h"
 #include "ui/app/SplashFrm.h"
 #include "ui/forms/DialogForms.h"
@@ -135,6 +139,31 @@ TEST(FormsTest, PlainFormIgnoresEscapeAndEnterPressesNoDefaultButton) {
   EXPECT_EQ(clicks.count(), 1);
 }
 
+TEST(FormsTest, EnterPassesButtonsOverAndEscapeCancelsAModalFormWithoutCancelButton) {
+  TaFrm form;
+  auto* first = new QLineEdit(&form);
+  auto* browse = new QPushButton("...", &form);
+  auto* second = new QLineEdit(&form);
+  auto* ok = new QPushButton("确定", &form);
+  QSignalSpy browsed(browse, &QPushButton::clicked);
+  QSignalSpy confirmed(ok, &QPushButton::clicked);
+  form.SetDefaultButton(ok);
+  form.open();
+  first->setFocus();
+  QTest::keyClick(first, Qt::Key_Return);
+  EXPECT_EQ(form.focusWidget(), second);
+  ok->setEnabled(false);
+  QTest::keyClick(second, Qt::Key_Return);
+  EXPECT_EQ(confirmed.count(), 0);
+  ok->setEnabled(true);
+  QTest::keyClick(second, Qt::Key_Return);
+  EXPECT_EQ(confirmed.count(), 1);
+  EXPECT_EQ(browsed.count(), 0);
+  QTest::keyClick(second, Qt::Key_Escape);
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(form.result(), QDialog::Rejected);
+}
+
 TEST(FormsTest, ClosedListWindowIsDestroyed) {
   QPointer<TWinFrm> window = new TWinFrm;
   EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
@@ -165,6 +194,35 @@ TEST(FormsTest, SplashHintReplacesTheTextOrAppendsADot) {
   EXPECT_EQ(splash.Label1->text(), "正在创建公共对象,请稍候....");
   splash.ShowHint("正在创建主程序,请稍候...");
   EXPECT_EQ(splash.Label1->text(), "正在创建主程序,请稍候...");
+}
+
+TEST(FormsTest, SplashShowsTheShippedPicture) {
+  TSplashFrm splash;
+  ASSERT_TRUE(splash.HasPicture());
+  EXPECT_EQ(splash.Image1->pixmap().size(), QSize(386, 271));
+  EXPECT_TRUE(splash.Image1->geometry().contains(splash.Label1->geometry()));
+}
+
+TEST(FormsTest, SplashOffersCancelWhileTheServerIsAwaited) {
+  TSilentPort silent;
+  ASSERT_NE(silent.Port(), 0);
+  TSplashFrm splash;
+  TServerProbe probe(30000);
+  splash.WatchProbe(&probe);
+  splash.show();
+  EXPECT_FALSE(splash.btnCancel1->isVisible());
+  bool offered = false;
+  QTimer::singleShot(100, &splash, [&] {
+    offered = splash.btnCancel1->isVisible();
+    QTest::mouseClick(splash.btnCancel1, Qt::LeftButton);
+  });
+  QElapsedTimer clock;
+  clock.start();
+  EXPECT_EQ(probe.Probe({"127.0.0.1", silent.Port()}), TProbeResult::Cancelled);
+  EXPECT_LT(clock.elapsed(), 5000);
+  EXPECT_TRUE(offered);
+  EXPECT_EQ(splash.btnCancel1->text(), "取消");
+  EXPECT_FALSE(splash.btnCancel1->isVisible());
 }
 
 TEST(FormsTest, ProjectLaunchesShippedFilesAndConfigurableAddresses) {

@@ -7,6 +7,7 @@
 #include <QStyle>
 #include <QTest>
 
+#include "FormKeys.h"
 #include "ModalScript.h"
 #include "ScriptedMessageBox.h"
 #include "TestDatabase.h"
@@ -146,6 +147,40 @@ TEST_P(LoginTest, LoginThroughTheDialogReplacesTheOperatorAndUpgradesItsPassword
   EXPECT_TRUE(cancelled.Done());
   EXPECT_EQ(gOperator->LoginId, "clerk");
   EXPECT_EQ(TConfiger::ReadLastLoginId(), "clerk");
+}
+
+TEST_P(LoginTest, EnterInTheLoginIdMovesToThePasswordWhereEnterLogsIn) {
+  TLoginFrm dialog;
+  OpenActive(dialog);
+  EXPECT_EQ(dialog.focusWidget(), dialog.edtPassword1);
+  dialog.edtLoginId1->setEditText("clerk");
+  ExpectEnterWalks({dialog.edtLoginId1, dialog.edtPassword1});
+  EXPECT_EQ(dialog.edtLoginId1->currentText(), "clerk");
+  EXPECT_EQ(dialog.edtLoginId1->count(), 2);  // typing adds nothing to the list
+
+  // A refused password stays selected for the next try; Enter then logs in.
+  dialog.edtPassword1->setText("PW1");
+  QTest::keyClick(dialog.edtPassword1, Qt::Key_Return);
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_EQ(dialog.edtPassword1->selectedText(), "PW1");
+  QTest::keyClicks(dialog.edtPassword1, "pw1");
+  QTest::keyClick(dialog.edtPassword1, Qt::Key_Return);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(gOperator->LoginId, "clerk");
+}
+
+TEST_P(LoginTest, EscapeCancelsFromEitherField) {
+  for (const char* field : {"edtLoginId1", "edtPassword1"}) {
+    TLoginFrm dialog;
+    OpenActive(dialog);
+    QWidget* focused = dialog.findChild<QWidget*>(field);
+    focused->setFocus();
+    QTest::keyClick(focused, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible()) << field;
+    EXPECT_EQ(dialog.result(), QDialog::Rejected) << field;
+  }
+  EXPECT_EQ(gOperator->LoginId, "");
 }
 
 TEST_P(LoginTest, OnlyThreeArgumentsAtFirstStartLogInWithoutTheDialog) {

@@ -3,7 +3,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QTest>
 
+#include "FormKeys.h"
 #include "ModalScript.h"
 #include "ScriptedMessageBox.h"
 #include "TestDatabase.h"
@@ -47,6 +49,34 @@ TEST(PasswordChangerTest, DifferingNewPasswordsAreRefusedAndAskedForAgain) {
   Type(form, "old", "", "");
   EXPECT_TRUE(form.OkBtn1Click());
   EXPECT_EQ(messages->Boxes.size(), 1);
+}
+
+TEST(PasswordChangerTest, EnterWalksTheEntriesAndTheLastOneConfirms) {
+  TMessageScript messages;
+  TPasswordChangerFrm form;
+  form.SetUserId("clerk");
+  OpenActive(form);
+  EXPECT_EQ(form.focusWidget(), form.edtPassword1);
+  Type(form, "old", "new", "other");
+  ExpectEnterWalks({form.edtPassword1, form.edtNewPassword1, form.edtNewPassword2});
+  // Differing entries: refused, and the first new entry asked for again.
+  QTest::keyClick(form.edtNewPassword2, Qt::Key_Return);
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(messages->Boxes.size(), 1);
+  EXPECT_EQ(QApplication::focusWidget(), form.edtNewPassword1);
+  QTest::keyClicks(form.edtNewPassword1, "new");
+  QTest::keyClick(form.edtNewPassword1, Qt::Key_Return);
+  QTest::keyClicks(form.edtNewPassword2, "new");
+  QTest::keyClick(form.edtNewPassword2, Qt::Key_Return);
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(form.result(), QDialog::Accepted);
+  EXPECT_EQ(form.NewPasswd(), "new");
+
+  OpenActive(form);
+  form.edtNewPassword1->setFocus();
+  QTest::keyClick(form.edtNewPassword1, Qt::Key_Escape);
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(form.result(), QDialog::Rejected);
 }
 
 class ScreenPasswordDialogTest : public DatabaseTest {
