@@ -14,6 +14,12 @@
 
 namespace {
 
+bool Refuse(TDatabase& database, const QString& reason) {
+  if (!reason.isEmpty()) ShowInfo(QStringLiteral("连接时失败,提示如下:\r\n%1").arg(reason));
+  database.SetConnected(false);
+  return false;
+}
+
 bool ConnectTo(const TConfiger& configer, const QString& connectionString) {
   const bool onDefaultFile = configer.providerIdx == kProviderEmbedded && configer.defaultCon;
   if (onDefaultFile && !QFileInfo::exists(TConfiger::DefaultDataFile())) {
@@ -24,10 +30,27 @@ bool ConnectTo(const TConfiger& configer, const QString& connectionString) {
       return false;
     }
   }
-  return gDatabase->Connect(connectionString);
+  return gDatabase->Connect(connectionString) && PrepareDatabase(*gDatabase);
 }
 
 }  // namespace
+
+bool PrepareDatabase(TDatabase& database) {
+  try {
+    if (TSchema::ExistingTables(database).isEmpty()) {
+      if (MessageBox().Show(TMsgKind::Confirmation,
+                            QStringLiteral("\r\n数据库中还没有本系统的表,现在创建吗?\t"),
+                            TMsgButtons::YesNo) != TMsgResult::Yes)
+        return Refuse(database, QString());
+      TSchema::Install(database);
+      return true;
+    }
+    TSchema::Upgrade(database);
+    return true;
+  } catch (const EError& error) {
+    return Refuse(database, error.Message());
+  }
+}
 
 bool ConnectConfiguredDatabase() {
   TConfiger configer;

@@ -14,6 +14,12 @@ bool ConnectConfiguredDatabase();
 // connection without a message.
 bool ConnectConfiguredDatabase(TServerProbe& probe);
 
+// Makes a connected database ready for the program: one without this program's tables is
+// offered to be prepared (as harmoz-admin init does), one of an older build is brought up to
+// date. On No or a failure (which is shown) the connection is closed and false returned, so that
+// the start-up check offers the connection dialog again.
+bool PrepareDatabase(TDatabase& database);
+
 // The start-up check: connects to the configured database and, as long as that fails, shows the
 // connection dialog; confirming it (which saves the new values) tries again with them, anything
 // else gives up. Returns whether the database is connected at the end.

@@ -24,8 +24,13 @@ class TSchema {
   static QStringList ExistingTables(TDatabase& database);
   // Creates every table and the delivered rows in one transaction.
   static void Install(TDatabase& database);
-  // One line for every table or column that the database lacks; empty when complete.
+  // One line for every table or column that the database lacks, or amount column of an older
+  // type; empty when complete.
   static QStringList Check(TDatabase& database);
+  // Brings a database of an older build up to date, in one transaction: missing tables (with
+  // their indexes and delivered rows) and columns are added, and on the servers amounts move to
+  // exact decimals. Returns one line for every change made.
+  static QStringList Upgrade(TDatabase& database);
   // Creates an SQLite data file with the whole schema; nothing is left behind on failure.
   static void CreateEmbeddedFile(const QString& fileName);
 };

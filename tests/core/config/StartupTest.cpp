@@ -15,6 +15,7 @@
 #include "core/config/Startup.h"
 #include "core/db/Database.h"
 #include "core/db/RecordSet.h"
+#include "core/db/Schema.h"
 #include "core/db/ServerProbe.h"
 #include "core/maintenance/AdminCommands.h"
 #include "core/operators/Operator.h"
@@ -175,5 +176,45 @@ TEST_F(AdminTest, CreatesAnEmbeddedFileAndRejectsBadInput) {
   EXPECT_EQ(Run({"frobnicate"}), 2);
   EXPECT_TRUE(output.contains("用法"));
 }
+
+// A reachable database without the program's tables: the operator is asked, and the program never
+// ends on it.
+class EmptyDatabaseTest : public DatabaseTest {
+ protected:
+  void SetUp() override {
+    DatabaseTest::SetUp();
+    if (IsSkipped()) return;
+    for (const QString& table : TSchema::ExistingTables(Db()))
+      Db().Execute(QStringLiteral("drop table [%1]").arg(table));
+    ASSERT_TRUE(TSchema::ExistingTables(Db()).isEmpty());
+  }
+  TMessageScript messages;
+};
+
+TEST_P(EmptyDatabaseTest, IsPreparedWhenTheOperatorAgrees) {
+  messages->Answers = {TMsgResult::Yes};
+  ASSERT_TRUE(PrepareDatabase(Db()));
+  EXPECT_EQ(messages->LastText(), "\r\n数据库中还没有本系统的表,现在创建吗?\t");
+  EXPECT_TRUE(TSchema::Check(Db()).isEmpty());
+  EXPECT_EQ(ReadDataSummary(Db()).Operators, 1);
+}
+
+TEST_P(EmptyDatabaseTest, NoLeadsBackToTheConnectionDialog) {
+  messages->Answers = {TMsgResult::No, TMsgResult::No};
+  int dialogs = 0;
+  const QString connectionString = Db().ConnectionString();
+  const bool connected = CheckConnection([&] { return ++dialogs < 2; },
+                                         [&] {
+                                           Db().OpenWith(connectionString);
+                                           return PrepareDatabase(Db());
+                                         });
+  EXPECT_FALSE(connected);
+  EXPECT_EQ(dialogs, 2);  // shown after each refusal; the second one was cancelled
+  EXPECT_FALSE(Db().Connected());
+  Db().OpenWith(connectionString);
+  EXPECT_TRUE(TSchema::ExistingTables(Db()).isEmpty());
+}
+
+INSTANTIATE_ON_BOTH_DATABASES(EmptyDatabaseTest);
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "TestDatabase.h"
 #include "core/base/Errors.h"
+#include "core/base/Variants.h"
 #include "core/db/RecordSet.h"
 #include "core/db/Schema.h"
 
@@ -38,6 +39,29 @@ TEST_P(SchemaTest, CheckNamesWhatIsMissing) {
   EXPECT_TRUE(problems.contains("表 gifts 缺少列 Point"));
   EXPECT_EQ(problems.size(), 5)
       << problems.join(" | ").toStdString();  // syscols; gifts' Code, Point, Stock, Notex
+}
+
+// A database of an older build: amounts in floating point, a column and a table it did not have.
+TEST_P(SchemaTest, UpgradeBringsAnOlderDatabaseUpToDateKeepingItsRows) {
+  if (GetParam() == TBackend::PostgreSQL) {
+    Db().Execute("alter table cards alter column Balance type double precision");
+    Db().Execute("alter table consume alter column Shldfund type double precision");
+  }
+  Db().Execute("alter table members drop column Email");
+  Db().Execute("drop table syscols");
+  Db().Execute("insert into members (Id, Name) values (1, '张三')");
+  Db().Execute("insert into cards (Id, MemberId, Balance) values (1, 1, :Balance)",
+               {MakeParam("Balance", 0.1 + 0.2)});
+  EXPECT_FALSE(TSchema::Check(Db()).isEmpty());
+
+  const QStringList changes = TSchema::Upgrade(Db());
+  EXPECT_TRUE(changes.contains("建立表 syscols")) << changes.join(" | ").toStdString();
+  EXPECT_TRUE(changes.contains("表 members 增加列 Email"));
+  EXPECT_EQ(changes.size(), GetParam() == TBackend::PostgreSQL ? 4 : 2);
+  EXPECT_TRUE(TSchema::Check(Db()).isEmpty()) << TSchema::Check(Db()).join(" | ").toStdString();
+  EXPECT_EQ(VarToMoney(Scalar("select Balance from cards where Id=1")).ToString(), "0.30");
+  EXPECT_EQ(Scalar("select Name from members where Id=1").toString(), "张三");
+  EXPECT_TRUE(TSchema::Upgrade(Db()).isEmpty());  // nothing left to do
 }
 
 TEST(SchemaScriptTest, EveryDatabaseHasTheSameTablesAndColumns) {
