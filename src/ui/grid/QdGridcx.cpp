@@ -22,8 +22,11 @@ const QColor kCream(0xff, 0xfb, 0xf0);
 // Fields missing from a stored layout stay hidden; saving the layout reports success only when
 // it wrote its row.
 const TGridManner kManner{
+    .ShowsUnlistedFields = false,
+    .ReportsEverySave = false,
     .NoDataSetText =
         QStringLiteral("系统错误: 没有为TqdGridcx.DataSource指定DataSet对象,请与作者联系!"),
+    .BatchNoDataSetText = QString(),
     .BatchNoProcText = QStringLiteral("没有指定BatchUpdate更新过程, 操作被取消.")};
 
 }  // namespace

@@ -158,6 +158,15 @@ TEST_F(GridTest, EditableColumnsShowTextAndRefuseBadNumbers) {
   EXPECT_DOUBLE_EQ(set.FieldByName("Balance")->AsFloat(), 8.5);
   EXPECT_EQ(set.State(), TDataSetState::Browse);
 
+  // A change the data set refuses is shown, and the row keeps what it held.
+  set.OnCalcFields = [](TDataSet& s) {
+    if (s.FieldByName("Balance")->AsFloat() > 1000) throw EError("余额超出上限");
+  };
+  EXPECT_FALSE(model->setData(balance, "5000", Qt::EditRole));
+  EXPECT_EQ(messages->LastText(), "余额超出上限");
+  EXPECT_EQ(set.State(), TDataSetState::Browse);
+  EXPECT_DOUBLE_EQ(set.FieldByName("Balance")->AsFloat(), 8.5);
+
   grid.SetColumnEditable(set.FieldByName("Name"), false);
   EXPECT_FALSE(model->flags(model->index(0, 0)) & Qt::ItemIsEditable);
 }
