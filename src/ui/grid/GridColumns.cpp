@@ -33,8 +33,9 @@ TGridColumns::TGridColumns(QTableView* view, TDataSetModel* model, bool showsUnl
   connect(view->horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
     if (ownChanges_ == 0) arranged_ = true;
   });
-  connect(model, &QAbstractItemModel::rowsInserted, this, &TGridColumns::FitOnFirstFill);
-  connect(model, &QAbstractItemModel::modelReset, this, &TGridColumns::FitOnFirstFill);
+  connect(model, &QAbstractItemModel::rowsInserted, this, &TGridColumns::FitToRows);
+  connect(model, &QAbstractItemModel::modelReset, this, &TGridColumns::FitToRows);
+  connect(model, &QAbstractItemModel::dataChanged, this, &TGridColumns::FitToRows);
   connect(model, &TDataSetModel::ColumnsAboutToBeRebuilt, this,
           [this] { layoutBeforeRebuild_ = LayoutText(); });
   connect(model, &TDataSetModel::ColumnsRebuilt, this, &TGridColumns::RestoreAfterRebuild);
@@ -77,17 +78,18 @@ void TGridColumns::Rebuild(bool visible) {
   }
 }
 
-void TGridColumns::Fit() {
-  const TOwnChange own(ownChanges_);
-  for (int column = 0; column < model_->columnCount(); ++column)
-    Resize(column, DefaultWidth(column));
-}
-
-void TGridColumns::FitOnFirstFill() {
+void TGridColumns::FitToRows() {
   // A rebuild measures the rows it finds itself.
-  if (ownChanges_ > 0 || filled_ || model_->rowCount() == 0) return;
+  if (ownChanges_ > 0 || model_->rowCount() == 0) return;
+  const bool first = !filled_;
   filled_ = true;
-  if (FitsContents()) Fit();
+  if (!FitsContents()) return;
+  // Later rows only widen a column, so that nothing is cut and nothing jumps back and forth.
+  const TOwnChange own(ownChanges_);
+  for (int column = 0; column < model_->columnCount(); ++column) {
+    const int width = DefaultWidth(column);
+    if (first || width > Width(column)) Resize(column, width);
+  }
 }
 
 bool TGridColumns::IsVisible(int column) const {

@@ -16,7 +16,8 @@ class TDataSetModel;
 //
 // Without a stored layout the columns start as wide as their caption and the first screenful of
 // values (capped), in field order after the columns the window prefers first. Until the operator
-// resizes a column, they are fitted once more when the data set is first filled.
+// resizes a column, they are fitted again when the data set is first filled, and widened when
+// later rows need more room.
 class TGridColumns : public QObject {
   Q_OBJECT
  public:
@@ -60,8 +61,7 @@ class TGridColumns : public QObject {
   void Arranged();
 
  private:
-  void Fit();
-  void FitOnFirstFill();
+  void FitToRows();
   void ApplyPreferredOrder();
   void Resize(int column, int width);
   void ApplyText(const QString& text);

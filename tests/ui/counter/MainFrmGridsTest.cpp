@@ -144,6 +144,9 @@ TEST_P(MainFrmGridsTest, BillListShowsTheAmountAndItsSum) {
 
   window->ShowBillLines(true);
   ExpectShown(GridIn("pnlConsumedlGrid1"), {"CommNameCalc", "Price", "Qty", "Fund"});
+  // The next bill's larger amounts are not cut either.
+  window->BillList()->DataSet()->SetRecNo(2);
+  ExpectShown(GridIn("pnlConsumedlGrid1"), {"CommNameCalc", "Price", "Qty", "Fund"});
   EXPECT_TRUE(messages->Boxes.isEmpty());
 }
 

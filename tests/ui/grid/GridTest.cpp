@@ -264,7 +264,7 @@ TEST_F(GridTest, PreviewTitlesSortAndArrowsMove) {
   EXPECT_EQ(set.RecNo(), 1);
 }
 
-TEST_F(GridTest, ColumnsStartAsWideAsTheirContentsAndFitOnceWhenFirstFilled) {
+TEST_F(GridTest, ColumnsStartAsWideAsTheirContentsAndWidenForLaterRows) {
   TDataSet members;
   members.AddField(TFieldType::WideString, "CardNo", "卡号", true, 50);
   members.AddField(TFieldType::WideString, "Name", "会员姓名", true, 30);
@@ -284,10 +284,14 @@ TEST_F(GridTest, ColumnsStartAsWideAsTheirContentsAndFitOnceWhenFirstFilled) {
   EXPECT_GT(columns.Width(0), metrics.horizontalAdvance("VIP-20240001"));
   EXPECT_LT(columns.Width(0), metrics.horizontalAdvance("VIP-20240001") + 40);
   EXPECT_EQ(columns.Width(2), TGridColumns::kMaxFitWidth);
-  // Later queries keep the widths.
+  // Later rows widen a column that is too narrow for them, and never narrow one.
   const int fitted = columns.Width(0);
+  const int name = columns.Width(1);
   members.OpenWithRows({{"VIP-2024000100020003", "王五", ""}});
-  EXPECT_EQ(columns.Width(0), fitted);
+  EXPECT_GT(columns.Width(0), metrics.horizontalAdvance("VIP-2024000100020003"));
+  EXPECT_EQ(columns.Width(1), name);
+  members.OpenWithRows({{"A7", "李娜", ""}});
+  EXPECT_GT(columns.Width(0), fitted);
 
   // A column the operator resized stays as the operator left it, also through the first fill.
   TDataSet later;
@@ -297,6 +301,9 @@ TEST_F(GridTest, ColumnsStartAsWideAsTheirContentsAndFitOnceWhenFirstFilled) {
   resized.SetDataSet(&later);
   resized.View()->horizontalHeader()->resizeSection(0, 33);
   later.OpenWithRows({{"VIP-20240001"}});
+  later.Append();
+  later.FieldByName("CardNo")->SetValue("VIP-2024000100020003");
+  later.Post();
   EXPECT_FALSE(resized.Columns().FitsContents());
   EXPECT_EQ(resized.Columns().Width(0), 33);
 }
