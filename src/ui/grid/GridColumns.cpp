@@ -33,9 +33,9 @@ TGridColumns::TGridColumns(QTableView* view, TDataSetModel* model, bool showsUnl
   connect(view->horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
     if (ownChanges_ == 0) arranged_ = true;
   });
-  connect(model, &QAbstractItemModel::rowsInserted, this, &TGridColumns::FitToRows);
-  connect(model, &QAbstractItemModel::modelReset, this, &TGridColumns::FitToRows);
-  connect(model, &QAbstractItemModel::dataChanged, this, &TGridColumns::FitToRows);
+  connect(model, &QAbstractItemModel::rowsInserted, this, &TGridColumns::FitToContents);
+  connect(model, &QAbstractItemModel::modelReset, this, &TGridColumns::FitToContents);
+  connect(model, &QAbstractItemModel::dataChanged, this, &TGridColumns::FitToContents);
   connect(model, &TDataSetModel::ColumnsAboutToBeRebuilt, this,
           [this] { layoutBeforeRebuild_ = LayoutText(); });
   connect(model, &TDataSetModel::ColumnsRebuilt, this, &TGridColumns::RestoreAfterRebuild);
@@ -60,7 +60,8 @@ int TGridColumns::DefaultWidth(int column) const {
   for (int row = top; row < last && values < kMaxFitWidth; ++row)
     values = std::max(values, view_->sizeHintForIndex(model_->index(row, column)).width());
   const int grid = view_->showGrid() ? 1 : 0;
-  return std::max({captionWidth, std::min(values + grid, kMaxFitWidth), kMinWidth});
+  const int extra = extraWidths_ ? extraWidths_(column) : 0;
+  return std::max({captionWidth, std::min(values + grid, kMaxFitWidth), extra, kMinWidth});
 }
 
 void TGridColumns::Rebuild(bool visible) {
@@ -78,7 +79,7 @@ void TGridColumns::Rebuild(bool visible) {
   }
 }
 
-void TGridColumns::FitToRows() {
+void TGridColumns::FitToContents() {
   // A rebuild measures the rows it finds itself.
   if (ownChanges_ > 0 || model_->rowCount() == 0) return;
   const bool first = !filled_;

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include "core/grid/GridLayout.h"
 
@@ -46,9 +47,14 @@ class TGridColumns : public QObject {
   int Width(int column) const;
   // Sets a column's width as the operator arranges it: no fitting to the contents after this.
   void SetWidth(int column, int width);
-  // The width the column starts at without a stored layout: its caption and the values of the
-  // first screenful of rows, the values capped at kMaxFitWidth.
+  // The width the column starts at without a stored layout: its caption, the values of the
+  // first screenful of rows (capped at kMaxFitWidth) and its extra width.
   int DefaultWidth(int column) const;
+  // While the columns follow their contents: fits them to the rows the first time there are
+  // rows, and later widens those that need more room.
+  void FitToContents();
+  // What a column needs besides its caption and values when it is fitted (a footer sum).
+  void SetExtraWidths(std::function<int(int column)> widths) { extraWidths_ = std::move(widths); }
   // True while the columns still follow their contents (no stored layout, nothing resized).
   bool FitsContents() const { return !layoutStored_ && !arranged_; }
   // The leftmost visible column; -1 when none is visible.
@@ -61,7 +67,6 @@ class TGridColumns : public QObject {
   void Arranged();
 
  private:
-  void FitToRows();
   void ApplyPreferredOrder();
   void Resize(int column, int width);
   void ApplyText(const QString& text);
@@ -71,6 +76,7 @@ class TGridColumns : public QObject {
   TDataSetModel* model_;
   QHash<int, int> hiddenWidths_;
   QStringList preferred_;
+  std::function<int(int column)> extraWidths_;
   QString layoutBeforeRebuild_;
   bool showsUnlisted_;
   bool layoutStored_ = false;

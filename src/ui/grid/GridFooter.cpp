@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QTableView>
+#include <algorithm>
 
 #include "core/base/Money.h"
 #include "core/base/Variants.h"
@@ -95,6 +96,20 @@ int TGridFooter::ViewportLeft() const {
   return mapFromGlobal(view_->viewport()->mapToGlobal(QPoint(0, 0))).x();
 }
 
+int TGridFooter::TextMargin() const {
+  // The margin the view keeps between a cell's text and its edge, so the digits line up.
+  return view_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view_) + 1;
+}
+
+int TGridFooter::WidthFor(int column) const {
+  int width = 0;
+  for (int item = 0; item < sums_.size(); ++item)
+    if (model_->ColumnOf(sums_[item]) == column)
+      width =
+          std::max(width, fontMetrics().horizontalAdvance(SumText(item)) + 2 * TextMargin() + 1);
+  return width;
+}
+
 QSize TGridFooter::sizeHint() const {
   return {0, fontMetrics().height() + 8};
 }
@@ -106,8 +121,7 @@ void TGridFooter::paintEvent(QPaintEvent*) {
   painter.setPen(palette().color(QPalette::Text));
   // Sums of columns scrolled partly out of view are cut where the view cuts their cells.
   painter.setClipRect(ViewportLeft(), 0, view_->viewport()->width(), height());
-  // The margin the view keeps between a cell's text and its edge, so the digits line up.
-  const int margin = view_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view_) + 1;
+  const int margin = TextMargin();
   for (int item = 0; item < sums_.size(); ++item) {
     const QRect cell = SumRect(item);
     if (cell.isEmpty()) continue;

@@ -28,6 +28,8 @@ class TGridFooter : public QWidget {
   // Where the item's sum is drawn, in the footer's coordinates: under its column, as wide as the
   // column; empty when the column is hidden. Painting cuts it to what the view shows.
   QRect SumRect(int item) const;
+  // The width the sums under a column need; 0 when it has none.
+  int WidthFor(int column) const;
 
   QSize sizeHint() const override;
 
@@ -36,6 +38,7 @@ class TGridFooter : public QWidget {
 
  private:
   int ViewportLeft() const;
+  int TextMargin() const;
 
   QTableView* view_;
   TDataSetModel* model_;

@@ -45,6 +45,7 @@ TqdGridcx::TqdGridcx(QWidget* parent)
   layout->addWidget(view_, 1);
   footer_ = new TGridFooter(view_, model_, this);
   footer_->hide();
+  Columns().SetExtraWidths([this](int column) { return footer_->WidthFor(column); });
   layout->addWidget(footer_);
 
   view_->setModel(model_);
@@ -150,6 +151,7 @@ void TqdGridcx::AddFooterSum(TField* field) {
   if (!field) return;
   footer_->AddSum(field->FieldName());
   footer_->show();
+  Columns().FitToContents();
 }
 
 QVariant TqdGridcx::FooterSum(int item) const {

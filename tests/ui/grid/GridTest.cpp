@@ -393,6 +393,16 @@ TEST_F(GridFooterTest, MoneySumsInCentsWithTwoDecimalsAndNumbersAlignRight) {
   EXPECT_EQ(footer->SumText(0), "");
 }
 
+TEST_F(GridFooterTest, AColumnIsWideEnoughForItsSum) {
+  QList<TDataSet::TRow> rows;
+  for (int i = 0; i < 12; ++i) rows.append({"", 999.9, 1, 1.0});
+  bills.OpenWithRows(rows);
+  EXPECT_EQ(grid.Footer()->SumText(0), "11998.80");
+  const int cell = grid.View()->sizeHintForIndex(grid.DataSource()->index(0, 1)).width();
+  EXPECT_GT(grid.Footer()->WidthFor(1), cell);
+  EXPECT_GE(grid.Columns().Width(1), grid.Footer()->WidthFor(1));
+}
+
 TEST_F(GridFooterTest, SumsStayUnderTheirColumnsWhenColumnsMoveResizeAndScroll) {
   grid.resize(260, 200);
   grid.show();
