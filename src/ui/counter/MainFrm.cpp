@@ -40,6 +40,13 @@ constexpr int kMemberGridKey = 1003;
 constexpr int kLineGridKey = 1008;
 constexpr int kBillGridKey = 1009;
 constexpr int kPickGridKey = 1010;
+
+// The columns a cashier needs come first while no layout is stored; fields a list lacks, or
+// does not show, are passed over.
+const QStringList kMemberColumns = {"CardNo",  "Name",  "Mobile",  "TypeName", "Balance",
+                                    "Consume", "Score", "ValidIf", "Grade"};
+const QStringList kBillColumns = {"Biztime", "Shldfund", "Payfund", "Retfund", "Point"};
+const QStringList kLineColumns = {"CommNameCalc", "Price", "Qty", "Discount", "Fund"};
 constexpr char kGreen[] = "#008000";
 
 TqdLabel* ValueLabel(const char* colour) {
@@ -328,10 +335,13 @@ QWidget* TmainFrm::CreateConsumePanel() {
 
   // The bill lines, with the sum of their amounts.
   lineGrid_ = TqdGridcx::CreateWithLayout(this, kLineGridKey, billLines_->DataSet(), linePanel);
+  lineGrid_->Columns().SetPreferredOrder(kLineColumns);
+  lineGrid_->SetCellSelect(false);
   lineGrid_->AddFooterSum(billLines_->FieldByName("Fund"));
 
   // The member's bills: the focused bill shows its lines.
   billGrid_ = TqdGridcx::CreateWithLayout(this, kBillGridKey, billList_->DataSet(), billPanel);
+  billGrid_->Columns().SetPreferredOrder(kBillColumns);
   billGrid_->SetCellSelect(false);
   billGrid_->AddFooterSum(billList_->FieldByName("Shldfund"));
   billGrid_->OnSelectChanged = [this](bool selected) { ShowBillLines(selected); };
@@ -371,6 +381,7 @@ QWidget* TmainFrm::CreateMemberPanel() {
   layout->addWidget(gridPanel, 1);
   memberGrid_ =
       TqdGridcx::CreateWithLayout(this, kMemberGridKey, memberList_->DataSet(), gridPanel);
+  memberGrid_->Columns().SetPreferredOrder(kMemberColumns);
   memberGrid_->SetCellSelect(false);
   memberGrid_->OnDblClick = [this](QObject*) { Action("MemberEditAction1")->trigger(); };
   memberGrid_->PopupMenuQd()->AddActionItem(Action("MemberAddAction1"));
@@ -389,6 +400,7 @@ void TmainFrm::CreatePickPanel() {
   auto* gridPanel = new QWidget;
   layout->addWidget(gridPanel, 1);
   pickGrid_ = TqdGridcx::CreateWithLayout(this, kPickGridKey, pickList_->DataSet(), gridPanel);
+  pickGrid_->Columns().SetPreferredOrder(kMemberColumns);
   pickGrid_->SetCellSelect(false);
   pickGrid_->OnDblClick = [this](QObject*) { btnMemberPick1Click(); };
   pickGrid_->SetColumnEditable(pickList_->FieldByName("ValidIf"), true);

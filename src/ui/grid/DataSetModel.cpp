@@ -2,6 +2,7 @@
 
 #include <QFont>
 
+#include "core/base/Command.h"
 #include "core/base/Errors.h"
 #include "core/base/MessageBox.h"
 #include "core/base/Variants.h"
@@ -192,15 +193,21 @@ bool TDataSetModel::setData(const QModelIndex& index, const QVariant& value, int
     ShowInfo(error.Message());
     return false;
   }
-  WriteCell(index.row(), field, stored);
-  return true;
+  // The edit is committed from the view's own event handling: a failing post is shown there.
+  return RunCommand([&] { WriteCell(index.row(), field, stored); });
 }
 
 void TDataSetModel::WriteCell(int row, TField* field, const QVariant& value) {
   if (dataSet_->RecNo() - 1 != row) dataSet_->SetRecNo(row + 1);
   dataSet_->Edit();
-  field->SetValue(value);
-  dataSet_->Post();
+  try {
+    field->SetValue(value);
+    dataSet_->Post();
+  } catch (...) {
+    // The row goes back to what it held; a row left half-edited would refuse the next move.
+    dataSet_->Cancel();
+    throw;
+  }
 }
 
 void TDataSetModel::OnReset() {

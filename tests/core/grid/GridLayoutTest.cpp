@@ -102,7 +102,7 @@ TEST_P(GridLayoutStoreTest, StoreUpdatesTheOneRowOfAKey) {
 TEST_P(GridLayoutStoreTest, SavedLayoutComesBackInTheNextWindow) {
   TqdGridcx* grid = TqdGridcx::CreateWithLayout(&panel, 1003, &members, &panel);
   EXPECT_EQ(grid->Tag, 1003);
-  // Without a stored layout: every visible field, in field order, with its display width.
+  // Without a stored layout: every visible field, in field order, as wide as its contents.
   TGridColumns& columns = grid->Columns();
   const QList<TGridColumn> fresh = columns.Columns();
   ASSERT_EQ(fresh.size(), 4);
@@ -112,12 +112,12 @@ TEST_P(GridLayoutStoreTest, SavedLayoutComesBackInTheNextWindow) {
     EXPECT_TRUE(fresh[i].Visible);
     EXPECT_EQ(fresh[i].Width, columns.DefaultWidth(i));
   }
-  EXPECT_GT(columns.DefaultWidth(1), columns.DefaultWidth(0));  // 16 characters against 12
+  EXPECT_GT(columns.DefaultWidth(2), columns.DefaultWidth(1));  // 11 digits against 4 characters
 
   columns.SetVisible(1, false);  // CardNo
   columns.SetWidth(0, 55);       // Name
   grid->View()->horizontalHeader()->moveSection(3, 0);
-  grid->SaveLayoutClick();
+  grid->Commands().SaveLayoutClick();
   EXPECT_EQ(messages->Texts(), QStringList({"\r\n列样式保存成功.\t"}));
   const QString expected =
       QString("Balance=True%1\r\nName=True55\r\nCardNo=False%2\r\nMobile=True%3\r\n")
@@ -125,12 +125,12 @@ TEST_P(GridLayoutStoreTest, SavedLayoutComesBackInTheNextWindow) {
           .arg(columns.DefaultWidth(1))
           .arg(columns.DefaultWidth(2));
   EXPECT_EQ(Stored(), expected);
-  grid->SaveLayoutClick();
+  grid->Commands().SaveLayoutClick();
   EXPECT_EQ(VarToInt(Scalar("select count(*) from syscols")), 1);
 
   QWidget other;
   TqdGridcx* again = TqdGridcx::CreateWithLayout(&other, 1003, &members, &other);
-  EXPECT_EQ(again->Layout(), expected);
+  EXPECT_EQ(again->Commands().Layout(), expected);
   EXPECT_TRUE(again->View()->isColumnHidden(1));
 }
 
@@ -151,6 +151,19 @@ TEST_P(GridLayoutStoreTest, FieldAddedAfterSavingIsHiddenInOneGridAndShownInTheO
   EXPECT_TRUE(messages->Boxes.isEmpty());
 }
 
+TEST_P(GridLayoutStoreTest, StoredWidthsAreNotFittedToTheRowsThatComeLater) {
+  TLayoutStore::Save(1003, "Name=True30\r\nCardNo=True30\r\nMobile=True30\r\nBalance=True30\r\n");
+  TDataSet later;
+  FillMembers(later);
+  later.Close();
+  TqdGridcx* grid = TqdGridcx::CreateWithLayout(&panel, 1003, &later, &panel);
+  grid->Columns().SetPreferredOrder({"Balance"});
+  later.OpenWithRows({{1, "欧阳明华", "VIP-20240001", "13912345678", 1.0}});
+  EXPECT_FALSE(grid->Columns().FitsContents());
+  EXPECT_EQ(grid->Commands().Layout(),
+            "Name=True30\r\nCardNo=True30\r\nMobile=True30\r\nBalance=True30\r\n");
+}
+
 TEST_P(GridLayoutStoreTest, MalformedStoredLayoutIsAppliedUpToTheBadLine) {
   TLayoutStore::Save(1003, "Name=True60\r\nCardNo=Truewide\r\nMobile=True40\r\n");
   TqdGridcx* grid = TqdGridcx::CreateWithLayout(&panel, 1003, &members, &panel);
@@ -168,10 +181,10 @@ TEST_P(GridLayoutStoreTest, SavingTheLayoutNeedsTheRight) {
     return false;
   });
   TqdGridcx* grid = TqdGridcx::CreateWithLayout(&panel, 1003, &members, &panel);
-  grid->SaveLayoutClick();
+  grid->Commands().SaveLayoutClick();
   TqdDBGrid preview;
   preview.Tag = 1003;
-  preview.SaveLayoutClick();
+  preview.Commands().SaveLayoutClick();
   InstallRightCheck(previous);
   EXPECT_EQ(asked, QList<int>({10006, 10006}));
   EXPECT_TRUE(messages->Boxes.isEmpty());

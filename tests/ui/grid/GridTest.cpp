@@ -2,13 +2,17 @@
 
 #include <QAction>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "ScriptedMessageBox.h"
+#include "core/base/Errors.h"
+#include "core/base/Money.h"
 #include "core/db/DataSet.h"
 #include "ui/controls/QdPopupMenu.h"
 #include "ui/grid/DataSetModel.h"
+#include "ui/grid/GridFooter.h"
 #include "ui/grid/QdDBGrid.h"
 #include "ui/grid/QdGridcx.h"
 
@@ -47,6 +51,11 @@ class GridTest : public testing::Test {
   }
   QString Cell(const QAbstractItemModel* model, int row, int column) {
     return model->data(model->index(row, column)).toString();
+  }
+  static QStringList Order(const TGridColumns& columns) {
+    QStringList names;
+    for (const TGridColumn& column : columns.Columns()) names << column.FieldName;
+    return names;
   }
 
   TMessageScript messages;
@@ -149,6 +158,15 @@ TEST_F(GridTest, EditableColumnsShowTextAndRefuseBadNumbers) {
   EXPECT_DOUBLE_EQ(set.FieldByName("Balance")->AsFloat(), 8.5);
   EXPECT_EQ(set.State(), TDataSetState::Browse);
 
+  // A change the data set refuses is shown, and the row keeps what it held.
+  set.OnCalcFields = [](TDataSet& s) {
+    if (s.FieldByName("Balance")->AsFloat() > 1000) throw EError("余额超出上限");
+  };
+  EXPECT_FALSE(model->setData(balance, "5000", Qt::EditRole));
+  EXPECT_EQ(messages->LastText(), "余额超出上限");
+  EXPECT_EQ(set.State(), TDataSetState::Browse);
+  EXPECT_DOUBLE_EQ(set.FieldByName("Balance")->AsFloat(), 8.5);
+
   grid.SetColumnEditable(set.FieldByName("Name"), false);
   EXPECT_FALSE(model->flags(model->index(0, 0)) & Qt::ItemIsEditable);
 }
@@ -175,17 +193,17 @@ TEST_F(GridTest, EvenRowsAreCreamAndRelaysReachTheForm) {
 
 TEST_F(GridTest, CommandsCheckTheDataSetFirst) {
   TqdGridcx grid;
-  EXPECT_FALSE(grid.CheckDataSet());
+  EXPECT_FALSE(grid.Commands().CheckDataSet());
   TDataSet closed;
   TqdDBGrid preview;
-  EXPECT_FALSE(preview.CheckDataSet());
+  EXPECT_FALSE(preview.Commands().CheckDataSet());
   preview.SetDataSet(&closed);
-  EXPECT_FALSE(preview.CheckDataSet());
+  EXPECT_FALSE(preview.Commands().CheckDataSet());
   preview.SetDataSet(&set);
-  EXPECT_TRUE(preview.CheckDataSet());
-  preview.BatchUpdateClick();
+  EXPECT_TRUE(preview.Commands().CheckDataSet());
+  preview.Commands().BatchUpdateClick();
   grid.SetDataSet(&set);
-  grid.BatchUpdateClick();
+  grid.Commands().BatchUpdateClick();
   EXPECT_EQ(messages->Texts(),
             QStringList({"\r\n系统错误: 没有为TqdGridcx.DataSource指定DataSet对象,请与作者联系!\t",
                          "\r\n系统错误: 没有为DBGrid.DataSource指定DataSet对象,请与作者联系!\t",
@@ -193,8 +211,8 @@ TEST_F(GridTest, CommandsCheckTheDataSetFirst) {
                          "\r\n没有指定更新过程BatchProc, 操作被取消.\t",
                          "\r\n没有指定BatchUpdate更新过程, 操作被取消.\t"}));
   // Commands whose dialogs are not part of the program yet are shown disabled.
-  EXPECT_FALSE(grid.ActionSort()->isEnabled());
-  EXPECT_TRUE(grid.ActionTableStyleSave()->isEnabled());
+  EXPECT_FALSE(grid.Commands().ActionSort()->isEnabled());
+  EXPECT_TRUE(grid.Commands().ActionTableStyleSave()->isEnabled());
   QStringList captions;
   for (QAction* item : grid.PopupMenuQd()->actions())
     captions << (item->isSeparator() ? "-" : item->text());
@@ -244,6 +262,190 @@ TEST_F(GridTest, PreviewTitlesSortAndArrowsMove) {
   EXPECT_EQ(preview.currentIndex().row(), 1);
   QTest::keyClick(&preview, Qt::Key_Up);
   EXPECT_EQ(set.RecNo(), 1);
+}
+
+TEST_F(GridTest, ColumnsStartAsWideAsTheirContentsAndWidenForLaterRows) {
+  TDataSet members;
+  members.AddField(TFieldType::WideString, "CardNo", "卡号", true, 50);
+  members.AddField(TFieldType::WideString, "Name", "会员姓名", true, 30);
+  members.AddField(TFieldType::WideString, "Address", "联系地址", true, 50);
+  members.CreateDataSet();
+  TqdGridcx grid;
+  grid.SetDataSet(&members);
+  TGridColumns& columns = grid.Columns();
+  const QFontMetrics metrics = grid.View()->fontMetrics();
+  // Empty, a column is about as wide as its caption, not as its 50 characters.
+  EXPECT_LT(columns.Width(0), 4 * metrics.horizontalAdvance("卡号"));
+  EXPECT_GE(columns.Width(1), metrics.horizontalAdvance("会员姓名"));
+
+  members.OpenWithRows({{"VIP-20240001", "欧阳明华", "北京市朝阳区建国路88号SOHO现代城5号楼1201室"},
+                        {"A7", "李娜", ""}});
+  EXPECT_TRUE(columns.FitsContents());
+  EXPECT_GT(columns.Width(0), metrics.horizontalAdvance("VIP-20240001"));
+  EXPECT_LT(columns.Width(0), metrics.horizontalAdvance("VIP-20240001") + 40);
+  EXPECT_EQ(columns.Width(2), TGridColumns::kMaxFitWidth);
+  // Later rows widen a column that is too narrow for them, and never narrow one.
+  const int fitted = columns.Width(0);
+  const int name = columns.Width(1);
+  members.OpenWithRows({{"VIP-2024000100020003", "王五", ""}});
+  EXPECT_GT(columns.Width(0), metrics.horizontalAdvance("VIP-2024000100020003"));
+  EXPECT_EQ(columns.Width(1), name);
+  members.OpenWithRows({{"A7", "李娜", ""}});
+  EXPECT_GT(columns.Width(0), fitted);
+
+  // A column the operator resized stays as the operator left it, also through the first fill.
+  TDataSet later;
+  later.AddField(TFieldType::WideString, "CardNo", "卡号", true, 50);
+  later.CreateDataSet();
+  TqdGridcx resized;
+  resized.SetDataSet(&later);
+  resized.View()->horizontalHeader()->resizeSection(0, 33);
+  later.OpenWithRows({{"VIP-20240001"}});
+  later.Append();
+  later.FieldByName("CardNo")->SetValue("VIP-2024000100020003");
+  later.Post();
+  EXPECT_FALSE(resized.Columns().FitsContents());
+  EXPECT_EQ(resized.Columns().Width(0), 33);
+}
+
+TEST_F(GridTest, PreferredColumnsComeFirstWhileNoLayoutIsStored) {
+  TqdGridcx grid;
+  grid.SetDataSet(&set);
+  // Id is not shown and Gone is not a field: both are passed over.
+  grid.Columns().SetPreferredOrder({"Balance", "Gone", "Id", "mobile"});
+  EXPECT_EQ(Order(grid.Columns()),
+            QStringList({"Balance", "Mobile", "Name", "Score", "Valid", "Title"}));
+  grid.Commands().SetLayout("Score=True40\r\nName=True50\r\n");
+  EXPECT_EQ(Order(grid.Columns()).first(), "Score");
+  EXPECT_TRUE(grid.View()->isColumnHidden(3));  // Balance: not in the stored layout
+  grid.Commands().SetLayout("");
+  EXPECT_EQ(Order(grid.Columns()).mid(0, 3), QStringList({"Balance", "Mobile", "Name"}));
+  EXPECT_FALSE(grid.View()->isColumnHidden(3));
+
+  // The preview grid takes the same order; fields it lacks in its stored layout stay visible.
+  TqdDBGrid preview;
+  preview.SetDataSet(&set);
+  preview.Columns().SetPreferredOrder({"Score"});
+  EXPECT_EQ(Order(preview.Columns()).first(), "Score");
+  preview.Commands().SetLayout("Valid=False40\r\n");
+  EXPECT_EQ(Order(preview.Columns()).first(), "Valid");
+  EXPECT_FALSE(preview.isColumnHidden(0));
+}
+
+// Bills with a money amount, points and a quantity.
+class GridFooterTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    bills.AddField(TFieldType::WideString, "Notes", "备注", true, 50);
+    bills.AddField(TFieldType::Currency, "Shldfund", "消费金额");
+    bills.AddField(TFieldType::Integer, "Point", "所得积分");
+    bills.AddField(TFieldType::Float, "Qty", "数量");
+    bills.OpenWithRows({{"会员日八折, 另赠送精美礼品一份", 350.4, 35, 1.5},
+                        {"", 12.5, 1, 2.0},
+                        {"", 0.1, 0, 0.25},
+                        {"", 0.2, -1, 0.0}});
+    grid.SetDataSet(&bills);
+    grid.AddFooterSum(bills.FieldByName("Shldfund"));
+    grid.AddFooterSum(bills.FieldByName("Point"));
+    grid.AddFooterSum(bills.FieldByName("Qty"));
+  }
+  // The sum's place in the footer lines up with the column's cells on screen.
+  void ExpectUnderItsColumn(int item, int column) {
+    const QRect sum = grid.Footer()->SumRect(item);
+    const QRect cell = grid.View()->visualRect(grid.DataSource()->index(0, column));
+    EXPECT_EQ(grid.Footer()->mapToGlobal(sum.topLeft()).x(),
+              grid.View()->viewport()->mapToGlobal(cell.topLeft()).x());
+    EXPECT_NEAR(sum.width(), cell.width(), 1);
+  }
+
+  TDataSet bills;
+  TqdGridcx grid;
+};
+
+TEST_F(GridFooterTest, MoneySumsInCentsWithTwoDecimalsAndNumbersAlignRight) {
+  const TDataSetModel* model = grid.DataSource();
+  for (int column : {1, 2, 3})
+    EXPECT_EQ(model->data(model->index(0, column), Qt::TextAlignmentRole).toInt() &
+                  Qt::AlignHorizontal_Mask,
+              Qt::AlignRight)
+        << column;
+  EXPECT_EQ(
+      model->data(model->index(0, 0), Qt::TextAlignmentRole).toInt() & Qt::AlignHorizontal_Mask,
+      Qt::AlignLeft);
+  const TGridFooter* footer = grid.Footer();
+  EXPECT_EQ(grid.FooterSum(0).value<TMoney>(), TMoney::FromCents(36320));
+  EXPECT_EQ(footer->SumText(0), "363.20");
+  EXPECT_EQ(footer->SumText(1), "35");
+  EXPECT_EQ(footer->SumText(2), "3.75");
+  bills.FieldByName("Qty")->SetDisplayFormat("0.000");
+  EXPECT_EQ(footer->SumText(2), "3.750");  // as its cells show it
+  bills.Last();
+  bills.Delete();
+  bills.Last();
+  bills.Edit();
+  bills.FieldByName("Shldfund")->SetValue(0.3);
+  bills.Post();
+  EXPECT_EQ(footer->SumText(0), "363.20");
+  bills.SetFilter("Notes like '%八折%'");
+  bills.SetFiltered(true);
+  EXPECT_EQ(footer->SumText(0), "350.40");
+  bills.SetFilter("Notes like '%没有%'");
+  EXPECT_EQ(footer->SumText(0), "");
+}
+
+TEST_F(GridFooterTest, AColumnIsWideEnoughForItsSum) {
+  QList<TDataSet::TRow> rows;
+  for (int i = 0; i < 12; ++i) rows.append({"", 999.9, 1, 1.0});
+  bills.OpenWithRows(rows);
+  EXPECT_EQ(grid.Footer()->SumText(0), "11998.80");
+  const int cell = grid.View()->sizeHintForIndex(grid.DataSource()->index(0, 1)).width();
+  EXPECT_GT(grid.Footer()->WidthFor(1), cell);
+  EXPECT_GE(grid.Columns().Width(1), grid.Footer()->WidthFor(1));
+}
+
+TEST_F(GridFooterTest, SumsStayUnderTheirColumnsWhenColumnsMoveResizeAndScroll) {
+  grid.resize(260, 200);
+  grid.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
+  ExpectUnderItsColumn(0, 1);
+  ExpectUnderItsColumn(2, 3);
+  QHeaderView* header = grid.View()->horizontalHeader();
+  header->moveSection(header->visualIndex(3), 0);
+  ExpectUnderItsColumn(0, 1);
+  ExpectUnderItsColumn(2, 3);
+  header->resizeSection(0, 300);
+  ExpectUnderItsColumn(0, 1);
+  grid.View()->horizontalScrollBar()->setValue(grid.View()->horizontalScrollBar()->maximum());
+  ASSERT_GT(grid.View()->horizontalScrollBar()->value(), 0);
+  ExpectUnderItsColumn(0, 1);
+  ExpectUnderItsColumn(1, 2);
+  grid.Columns().SetVisible(1, false);
+  EXPECT_TRUE(grid.Footer()->SumRect(0).isEmpty());
+}
+
+TEST_F(GridTest, ErrorsInHandlersAreShownAndGoNoFurther) {
+  TqdGridcx grid;
+  grid.SetDataSet(&set);
+  grid.OnSelectChanged = [](bool) { throw EError("选择失败"); };
+  grid.OnDblClick = [](QObject*) { throw EError("双击失败"); };
+  grid.OnCellClick = [](TField*) { throw EAbort(); };
+  grid.resize(600, 300);
+  grid.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
+  messages->Boxes.clear();
+  const QRect cell = grid.View()->visualRect(grid.DataSource()->index(2, 0));
+  QTest::mouseClick(grid.View()->viewport(), Qt::LeftButton, {}, cell.center());
+  EXPECT_EQ(set.RecNo(), 3);  // the row was taken before the handler failed
+  QTest::mouseDClick(grid.View()->viewport(), Qt::LeftButton, {}, cell.center());
+  EXPECT_EQ(messages->Texts(), QStringList({"选择失败", "双击失败"}));
+
+  TqdDBGrid preview;
+  preview.SetDataSet(&set);
+  preview.OnKeyDown = [](QKeyEvent*) { throw EError("按键失败"); };
+  set.First();
+  QTest::keyClick(&preview, Qt::Key_Down);
+  EXPECT_EQ(set.RecNo(), 2);
+  EXPECT_EQ(messages->LastText(), "按键失败");
 }
 
 }  // namespace
