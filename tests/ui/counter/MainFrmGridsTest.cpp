@@ -62,10 +62,10 @@ class MainFrmGridsTest : public DomainTest {
       RConsumedl line;
       line.CommId = 1;
       line.CommName = "进口红酒礼盒装(法国波尔多)";
-      line.Price = amount;
+      line.Price = TMoney::FromDouble(amount);
       line.Qty = 1;
       line.Discount = 1;
-      line.Fund = amount;
+      line.Fund = TMoney::FromDouble(amount);
       bill.Lines = {line};
       ASSERT_TRUE(TConsumeSet::Save(bill));
     }
