@@ -1,5 +1,6 @@
 #include "core/lists/ListSupport.h"
 
+#include "core/base/Command.h"
 #include "core/base/MessageBox.h"
 
 bool DeleteListRow(TRecordSet& list, const char* keyField,
@@ -9,7 +10,10 @@ bool DeleteListRow(TRecordSet& list, const char* keyField,
   if (MessageBox().Show(TMsgKind::Warning, QStringLiteral("\r\n确定要删除记录吗?\t"),
                         TMsgButtons::OkCancel) != TMsgResult::Ok)
     return false;
-  if (!deleteByKey(list.FieldByName(keyField)->AsInteger())) return false;
+  if (!deleteByKey(list.FieldByName(keyField)->AsInteger())) {
+    ShowInfo(QStringLiteral("删除失败, 没有删除任何数据.\r\n原因: %1").arg(RecordGoneReason()));
+    return false;
+  }
   rows->Delete();
   return true;
 }

@@ -19,7 +19,8 @@ class IViewList {
 
 // Confirms and deletes the current row of a list: nothing happens on a closed or empty list;
 // after "确定要删除记录吗?" the store deletes the row's key, and the row leaves the list only when
-// that succeeded. Returns whether a row was deleted.
+// that succeeded. A row the store no longer finds is reported to the operator; a database error
+// reaches the caller (the window command shows it). Returns whether a row was deleted.
 bool DeleteListRow(TRecordSet& list, const char* keyField,
                    const std::function<bool(int key)>& deleteByKey);
 

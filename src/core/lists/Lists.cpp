@@ -83,8 +83,8 @@ void TConsumeList::EditBill() {
   BillEditor()(bill, [this](RConsume& b) { return SaveToList(b); });
 }
 
-void TConsumeList::DeleteBill() {
-  DeleteListRow(*this, "Id", [](int key) { return Delete(key); });
+bool TConsumeList::DeleteBill() {
+  return DeleteListRow(*this, "Id", [](int key) { return Delete(key); });
 }
 
 bool TConsumeList::SaveToList(RConsume& bill) {

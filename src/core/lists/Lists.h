@@ -45,7 +45,8 @@ class TConsumeList : public TConsumeSet {
   // A new bill for the member: now, on the member's card, recorded by the logged-in operator.
   void AddBill(const RMember& member);
   void EditBill();
-  void DeleteBill();
+  // True when the bill was deleted.
+  bool DeleteBill();
   bool SaveToList(RConsume& bill);
   static RConsume NewBill(const RMember& member);
 };

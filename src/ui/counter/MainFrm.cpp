@@ -141,15 +141,23 @@ void TmainFrm::CreateActions() {
   NewAction("CommodityListAction1", "商品资料", nullptr);
   NewAction("GiftListAction1", "礼品资料", nullptr);
   NewAction("CardChargeAction1", "会卡充值", nullptr);
-  NewAction(
-      "ConsumeAddAction1", "添加消费",
-      billEditor ? std::function<void()>([this] { billList_->AddBill(currentMember_); }) : nullptr);
+  NewAction("ConsumeAddAction1", "添加消费",
+            billEditor ? std::function<void()>([this] {
+              billList_->AddBill(currentMember_);
+              RefreshMemberSummary();
+            })
+                       : nullptr);
   NewAction("ConsumeEditAction1", "修改消费",
-            billEditor ? std::function<void()>([this] { billList_->EditBill(); }) : nullptr);
+            billEditor ? std::function<void()>([this] {
+              billList_->EditBill();
+              RefreshMemberSummary();
+            })
+                       : nullptr);
   NewAction("ConsumeDeleteAction1", "删除消费", [this] {
-    billList_->DeleteBill();
+    if (!billList_->DeleteBill()) return;
     // Without a bill left there is no focused row to follow: drop the deleted bill's lines.
     if (billList_->DataSet()->IsEmpty()) billLines_->SetLines({});
+    RefreshMemberSummary();
   });
   NewAction("HintListAction1", "提醒服务", nullptr);
 }
@@ -428,6 +436,21 @@ bool TmainFrm::Login(bool firstStart) {
 }
 
 void TmainFrm::ShowMember(const RMember& member) {
+  ShowMemberSummary(member);
+  ShowPickPanel(false);
+  billList_->Where().Clear();
+  billList_->Where().FieldByName("MemberId")->SetValue(member.CardId);
+  billList_->Search();
+  if (billList_->DataSet()->IsEmpty()) billLines_->SetLines({});
+}
+
+void TmainFrm::RefreshMemberSummary() {
+  RMember stored;
+  if (currentMember_.MemberId > 0 && TMemberSet::LoadById(currentMember_.MemberId, stored))
+    ShowMemberSummary(stored);
+}
+
+void TmainFrm::ShowMemberSummary(const RMember& member) {
   txtCardNo1->SetAsString(member.CardNo);
   txtMemberName1->SetAsString(member.Name);
   txtCardtype1->SetAsString(member.TypeName);
@@ -442,11 +465,6 @@ void TmainFrm::ShowMember(const RMember& member) {
   txtBirthdate1->SetAsDateTime(member.Birthdate ? QVariant(*member.Birthdate) : QVariant());
   txtLinkaddr1->SetAsString(member.Address);
   txtOtherNote1->SetAsString(member.Notes);
-  ShowPickPanel(false);
-  billList_->Where().Clear();
-  billList_->Where().FieldByName("MemberId")->SetValue(member.CardId);
-  billList_->Search();
-  if (billList_->DataSet()->IsEmpty()) billLines_->SetLines({});
   currentMember_ = member;
 }
 

@@ -30,6 +30,8 @@ class TmainFrm : public TaFrm {
   bool Login(bool firstStart);
   // Shows the member in the summary, lists the card's bills and keeps it as the current member.
   void ShowMember(const RMember& member);
+  // Shows the current member's card figures as stored now (after a bill was saved or deleted).
+  void RefreshMemberSummary();
   void ShowPickPanel(bool visible);
   // Shows the lines of the focused bill.
   void ShowBillLines(bool selected);
@@ -89,6 +91,7 @@ class TmainFrm : public TaFrm {
   QAction* NewAction(const QString& name, const QString& caption, std::function<void()> command,
                      int picture = -1);
   void SelectKeyText(TqdEdit* edit);
+  void ShowMemberSummary(const RMember& member);
 
   std::unique_ptr<TMemberList> memberList_;
   std::unique_ptr<TConsumedlSet> billLines_;

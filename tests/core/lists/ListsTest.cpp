@@ -3,6 +3,7 @@
 #include "DomainFixture.h"
 #include "ScriptedMessageBox.h"
 #include "core/base/Clock.h"
+#include "core/base/Command.h"
 #include "core/lists/Lists.h"
 #include "core/operators/Operator.h"
 
@@ -31,10 +32,37 @@ TEST_P(ListsTest, DeleteAsksFirstAndTouchesOnlyWhatWasDeleted) {
   EXPECT_EQ(members.DataSet()->RecordCount(), 1);
   EXPECT_EQ(Count("members"), 1);
 
-  // A member whose card is gone cannot be deleted: the row stays.
+  // A member whose card is gone cannot be deleted: the row stays and the operator is told.
   Db().Execute("delete from cards");
   members.DeleteRecord();
   EXPECT_EQ(members.DataSet()->RecordCount(), 1);
+  EXPECT_TRUE(messages->LastText().contains("删除失败, 没有删除任何数据"))
+      << messages->LastText().toStdString();
+}
+
+// The editors' save runs through RunSave: a store that fails or finds its row gone leaves the list
+// as it was and tells the operator that nothing was saved and why.
+TEST_P(ListsTest, FailedMemberSaveShowsItsReason) {
+  TMessageScript messages;
+  TMemberList members;
+  RMember kept = AddMember("张三");
+  members.Search();
+
+  Db().Execute("drop table cards");
+  RMember added = NewMember();
+  added.Name = "王五";
+  EXPECT_FALSE(RunSave([&] { return members.SaveToList(added); }));
+  ASSERT_EQ(messages->Boxes.size(), 1);
+  EXPECT_EQ(messages->Boxes[0].Kind, TMsgKind::Error);
+  EXPECT_TRUE(messages->LastText().contains("保存失败,没有保存任何数据."));
+  EXPECT_TRUE(messages->LastText().contains("cards")) << messages->LastText().toStdString();
+  EXPECT_EQ(added.MemberId, 0);
+  EXPECT_EQ(members.DataSet()->RecordCount(), 1);
+  EXPECT_EQ(Count("members"), 1);  // the member row of the failed save was rolled back
+
+  kept.MemberId = 99;  // a member that another counter deleted meanwhile
+  EXPECT_FALSE(RunSave([&] { return members.SaveToList(kept); }));
+  EXPECT_TRUE(messages->LastText().contains(RecordGoneReason()));
 }
 
 TEST_P(ListsTest, SavedRecordsShowWithoutReadingTheListAgain) {

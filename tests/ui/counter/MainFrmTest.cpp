@@ -82,6 +82,41 @@ TEST_P(MainFrmTest, EscapeClosesThePickPanelAndLeavesTheWindowOpen) {
   EXPECT_TRUE(window->isVisible());
 }
 
+TEST_P(MainFrmTest, DeletingABillShowsTheRecomputedCardAtOnce) {
+  const int card = 1;  // 张三, A001
+  ASSERT_TRUE(TopUp(card, 100));
+  RConsume first = Bill(card, 30, 0, 3);
+  RConsume second = Bill(card, 20, 0, 2);
+  ASSERT_TRUE(TConsumeSet::Save(first));
+  ASSERT_TRUE(TConsumeSet::Save(second));
+  Search("A001");
+  EXPECT_EQ(window->txtBalance1->text(), "50.00");
+  ASSERT_EQ(window->BillList()->DataSet()->RecordCount(), 2);
+
+  TMessageScript messages;
+  window->Action("ConsumeDeleteAction1")->trigger();
+  EXPECT_EQ(window->BillList()->DataSet()->RecordCount(), 1);
+  EXPECT_EQ(window->txtBalance1->text(), "80.00");
+  EXPECT_EQ(window->txtConsume1->text(), "20.00");
+  EXPECT_EQ(window->txtCardScore1->text(), "2");
+}
+
+TEST_P(MainFrmTest, FailedBillDeleteShowsItsReasonAndKeepsTheRow) {
+  RConsume bill = Bill(1, 30, 0, 3);
+  ASSERT_TRUE(TConsumeSet::Save(bill));
+  Search("A001");
+  Db().Execute("drop table consumedl");
+
+  TMessageScript messages;
+  window->Action("ConsumeDeleteAction1")->trigger();  // runs inside its slot: nothing escapes
+  ASSERT_EQ(messages->Boxes.size(), 2);
+  EXPECT_EQ(messages->Boxes[0].Text, "\r\n确定要删除记录吗?\t");
+  EXPECT_EQ(messages->Boxes[1].Kind, TMsgKind::Error);
+  EXPECT_TRUE(messages->LastText().contains("consumedl")) << messages->LastText().toStdString();
+  EXPECT_EQ(window->BillList()->DataSet()->RecordCount(), 1);
+  EXPECT_EQ(Count("consume"), 1);
+}
+
 TEST_P(MainFrmTest, BlankMemberAfterStart) {
   EXPECT_EQ(window->txtCardNo1->text(), "");
   EXPECT_EQ(window->txtCardScore1->text(), "0");
