@@ -58,6 +58,9 @@ QString TField::AsString() const {
 int TField::AsInteger() const {
   return VarToInt(Value());
 }
+qint64 TField::AsLargeInt() const {
+  return VarToInt64(Value());
+}
 double TField::AsFloat() const {
   return VarToFloat(Value());
 }
@@ -96,7 +99,7 @@ QVariant TField::Convert(const QVariant& raw) const {
     case TFieldType::Memo:
       return VarToStr(raw);
     case TFieldType::Integer:
-      return VarToInt(raw);
+      return VarToInt64(raw);
     case TFieldType::Float:
     case TFieldType::Currency:
       return VarToFloat(raw);

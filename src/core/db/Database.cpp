@@ -143,7 +143,11 @@ void TDatabase::Open() {
       handle_.setDatabaseName(GetConnectionProperty("Initial Catalog"));
       handle_.setUserName(GetConnectionProperty("User ID"));
       handle_.setPassword(GetConnectionProperty("Password"));
-      handle_.setConnectOptions(QStringLiteral("connect_timeout=%1").arg(kConnectTimeoutSeconds));
+      // Backslashes in literals stay plain characters whatever the server or database says: the
+      // driver writes bound values as literals and reads this setting once, when connecting.
+      handle_.setConnectOptions(
+          QStringLiteral("connect_timeout=%1;options='-c standard_conforming_strings=on'")
+              .arg(kConnectTimeoutSeconds));
       break;
     }
     case TDatabaseKind::SqlServer:
@@ -189,7 +193,9 @@ void TDatabase::Close() {
 }
 
 QVariant TDatabase::ToDriverValue(const QVariant& value) const {
-  if (value.isNull() || Kind() == TDatabaseKind::SqlServer) return value;
+  if (value.isNull()) return value;
+  if (value.typeId() == QMetaType::QString) return CleanSqlText(value.toString());
+  if (Kind() == TDatabaseKind::SqlServer) return value;
   // Date-times travel as one canonical text: SQLite compares them as text, and PostgreSQL then
   // takes the wall-clock time as it is instead of a converted one.
   switch (value.typeId()) {
@@ -205,7 +211,9 @@ QVariant TDatabase::ToDriverValue(const QVariant& value) const {
 QSqlQuery TDatabase::Run(const QString& sql, const TDBParameters& params,
                          const TxDBParameters& blobs) {
   EnsureOpen();
-  const TPreparedText prepared = PrepareStatementText(sql, Dialect());
+  const TPreparedText prepared = PrepareStatementText(CleanSqlText(sql), Dialect());
+  if (prepared.SeveralStatements)
+    throw EDatabaseError(QStringLiteral("一次只能执行一条SQL语句."), sql);
   QList<QVariant> values(prepared.Markers.size());
   QList<bool> bound(prepared.Markers.size(), false);
   auto bind = [&](const QString& name, const QVariant& value) {
@@ -366,7 +374,10 @@ TSqlDialect TDatabase::Dialect() const {
 }
 
 QString TDatabase::DateToSql(const QDateTime& dateTime) const {
-  return u'\'' + dateTime.date().toString(QStringLiteral("yyyy-MM-dd")) + u'\'';
+  // SQLite compares the stored text: midnight has to be written the way date-times are stored.
+  QString day = dateTime.date().toString(QStringLiteral("yyyy-MM-dd"));
+  if (Kind() == TDatabaseKind::Embedded) day += QStringLiteral(" 00:00:00");
+  return u'\'' + day + u'\'';
 }
 
 QString TDatabase::DataLocation() const {

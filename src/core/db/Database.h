@@ -74,7 +74,8 @@ class TDatabase {
   bool IsSqlServer() const;
   TDatabaseKind Kind() const;
   TSqlDialect Dialect() const;
-  // The date part as a quoted 'yyyy-mm-dd' literal.
+  // Midnight at the start of the date as a quoted literal: 'yyyy-mm-dd', on SQLite
+  // 'yyyy-mm-dd 00:00:00' as date-times are stored there.
   QString DateToSql(const QDateTime& dateTime) const;
 
   // Opens the connection with the current connection string when it is closed. A failure

@@ -35,7 +35,7 @@ TCommoditySet::TCommoditySet() : where_(std::make_unique<TCommodityWhere>()) {
 TCommoditySet::~TCommoditySet() = default;
 
 int TCommoditySet::Search() {
-  return OpenSql(WithWhereClause(kListQuery, where_->WhereClause()));
+  return OpenWithWhere(*this, kListQuery, where_->WhereClause());
 }
 
 RCommodity TCommoditySet::AsData() const {

@@ -121,7 +121,7 @@ TConsumeSet::TConsumeSet() : where_(std::make_unique<TConsumeWhere>()) {
 TConsumeSet::~TConsumeSet() = default;
 
 int TConsumeSet::Search() {
-  return OpenSql(WithWhereClause(kListQuery, where_->WhereClause()));
+  return OpenWithWhere(*this, kListQuery, where_->WhereClause());
 }
 
 bool TConsumeSet::LoadCurrent(RConsume& bill) const {

@@ -27,7 +27,7 @@ TGiftSet::TGiftSet() : where_(std::make_unique<TGiftWhere>()) {
 TGiftSet::~TGiftSet() = default;
 
 int TGiftSet::Search() {
-  return OpenSql(WithWhereClause(kListQuery, where_->WhereClause()));
+  return OpenWithWhere(*this, kListQuery, where_->WhereClause());
 }
 
 RGift TGiftSet::AsData() const {

@@ -132,7 +132,7 @@ TMemberSet::TMemberSet() : where_(std::make_unique<TMemberWhere>()) {
 TMemberSet::~TMemberSet() = default;
 
 int TMemberSet::Search() {
-  return OpenSql(WithWhereClause(kListQuery, where_->WhereClause()));
+  return OpenWithWhere(*this, kListQuery, where_->WhereClause());
 }
 
 RMember TMemberSet::AsData() const {

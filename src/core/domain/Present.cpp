@@ -36,7 +36,7 @@ TPresentSet::TPresentSet() : where_(std::make_unique<TPresentWhere>()) {
 TPresentSet::~TPresentSet() = default;
 
 int TPresentSet::Search() {
-  return OpenSql(WithWhereClause(kListQuery, where_->WhereClause()));
+  return OpenWithWhere(*this, kListQuery, where_->WhereClause());
 }
 
 RPresent TPresentSet::GetAsData() const {

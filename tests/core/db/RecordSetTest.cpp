@@ -85,6 +85,23 @@ TEST_P(RecordSetTest, SharedSetTakesEachResultsOwnColumns) {
   EXPECT_EQ(gRecordSet->FieldByName("name")->AsString(), "操作员a");
 }
 
+TEST_P(RecordSetTest, IntegerSumsBeyondTheIntRangeAreKeptWhole) {
+  for (int id : {1, 2})
+    Db().Execute("insert into presents (Id, CardId, [Point]) values (:Id, 7, 2000000000)",
+                 {MakeParam("Id", id)});
+  gRecordSet->OpenSql("select sum([Point]) as Total from presents where CardId=7");
+  TField* total = gRecordSet->FieldByName("Total");
+  EXPECT_EQ(total->AsLargeInt(), 4000000000LL);
+  EXPECT_EQ(total->AsString(), "4000000000");
+  // Read as an int the sum holds at the top of the range instead of turning negative.
+  EXPECT_EQ(total->AsInteger(), 2147483647);
+
+  TRecordSet declared;
+  declared.AddField(TFieldType::Integer, "Total");
+  declared.OpenSql("select sum([Point]) as Total from presents");
+  EXPECT_EQ(declared.FieldByName("Total")->AsLargeInt(), 4000000000LL);
+}
+
 INSTANTIATE_ON_BOTH_DATABASES(RecordSetTest);
 
 }  // namespace
