@@ -93,20 +93,24 @@ QString TField::DisplayTextAt(int row) const {
 
 QVariant TField::Convert(const QVariant& raw) const {
   if (VarIsNull(raw)) return QVariant();
+  // Values that already have the field's kind pass as they are: a list converts every value.
+  const int rawType = raw.typeId();
   switch (type_) {
     case TFieldType::String:
     case TFieldType::WideString:
     case TFieldType::Memo:
-      return VarToStr(raw);
+      return rawType == QMetaType::QString ? raw : QVariant(VarToStr(raw));
     case TFieldType::Integer:
-      return VarToInt64(raw);
+      return rawType == QMetaType::LongLong ? raw : QVariant(VarToInt64(raw));
     case TFieldType::Float:
     case TFieldType::Currency:
-      return VarToFloat(raw);
+      return rawType == QMetaType::Double ? raw : QVariant(VarToFloat(raw));
     case TFieldType::Boolean:
       return VarToBool(raw);
     case TFieldType::DateTime: {
-      const QDateTime value = VarToDateTime(raw);
+      const QDateTime value = rawType == QMetaType::QString
+                                  ? ParseDateTime(*static_cast<const QString*>(raw.constData()))
+                                  : VarToDateTime(raw);
       return value.isValid() ? QVariant(value) : QVariant();
     }
     case TFieldType::Blob:

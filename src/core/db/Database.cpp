@@ -11,6 +11,7 @@
 #include "core/base/Errors.h"
 #include "core/base/MessageBox.h"
 #include "core/base/ServerAliases.h"
+#include "core/db/SqliteRows.h"
 
 TDatabase* gDatabase = nullptr;
 
@@ -208,20 +209,19 @@ QVariant TDatabase::ToDriverValue(const QVariant& value) const {
   }
 }
 
-QSqlQuery TDatabase::Run(const QString& sql, const TDBParameters& params,
-                         const TxDBParameters& blobs) {
-  EnsureOpen();
+TDatabase::TBoundText TDatabase::BindText(const QString& sql, const TDBParameters& params,
+                                          const TxDBParameters& blobs) const {
   const TPreparedText prepared = PrepareStatementText(CleanSqlText(sql), Dialect());
   if (prepared.SeveralStatements)
     throw EDatabaseError(QStringLiteral("一次只能执行一条SQL语句."), sql);
-  QList<QVariant> values(prepared.Markers.size());
-  QList<bool> bound(prepared.Markers.size(), false);
+  TBoundText bound{prepared.Text, QList<QVariant>(prepared.Markers.size())};
+  QList<bool> given(prepared.Markers.size(), false);
   auto bind = [&](const QString& name, const QVariant& value) {
     bool found = false;
     for (qsizetype i = 0; i < prepared.Markers.size(); ++i) {
       if (prepared.Markers[i].compare(name, Qt::CaseInsensitive) != 0) continue;
-      values[i] = value;
-      bound[i] = true;
+      bound.Values[i] = value;
+      given[i] = true;
       found = true;
     }
     if (!found) throw EParameterError(QStringLiteral("语句中没有参数 :%1").arg(name), sql);
@@ -235,24 +235,41 @@ QSqlQuery TDatabase::Run(const QString& sql, const TDBParameters& params,
     }
     bind(blob.Name, bytes);
   }
-  for (qsizetype i = 0; i < bound.size(); ++i)
-    if (!bound[i])
+  for (qsizetype i = 0; i < given.size(); ++i)
+    if (!given[i])
       throw EParameterError(QStringLiteral("参数 :%1 没有赋值").arg(prepared.Markers[i]), sql);
+  return bound;
+}
 
+QSqlQuery TDatabase::Run(const QString& sql, const TDBParameters& params,
+                         const TxDBParameters& blobs) {
+  EnsureOpen();
+  const TBoundText bound = BindText(sql, params, blobs);
   QSqlQuery query(handle_);
   query.setForwardOnly(true);
   bool ok;
-  if (prepared.Markers.isEmpty()) {
-    ok = query.exec(prepared.Text);
+  if (bound.Values.isEmpty()) {
+    ok = query.exec(bound.Text);
   } else {
-    ok = query.prepare(prepared.Text);
+    ok = query.prepare(bound.Text);
     if (ok) {
-      for (const QVariant& value : values) query.addBindValue(value);
+      for (const QVariant& value : bound.Values) query.addBindValue(value);
       ok = query.exec();
     }
   }
   if (!ok) throw EDatabaseError(ProviderMessage(query.lastError()), sql);
   return query;
+}
+
+std::unique_ptr<TQueryRows> TDatabase::OpenRows(const QString& sql, const TDBParameters& params) {
+  EnsureOpen();
+  if (Kind() == TDatabaseKind::Embedded) {
+    if (sqlite3* connection = SqliteHandleOf(handle_.driver()->handle())) {
+      const TBoundText bound = BindText(sql, params, {});
+      return std::make_unique<TSqliteRows>(connection, bound.Text, bound.Values, sql);
+    }
+  }
+  return std::make_unique<TDriverRows>(Run(sql, params, {}), sql);
 }
 
 void TDatabase::Execute(const QString& sql, const TDBParameters& params,

@@ -6,7 +6,9 @@
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
+#include <memory>
 
+#include "core/db/QueryRows.h"
 #include "core/db/SqlDialect.h"
 
 class QIODevice;
@@ -58,6 +60,9 @@ class TDatabase {
                    const TxDBParameters& blobs = {});
   // Runs a statement that returns rows; the query is positioned before its first row.
   QSqlQuery OpenQuery(const QString& sql, const TDBParameters& params = {});
+  // The same for reading the rows once; on the embedded file they are read with SQLite's own
+  // interface.
+  std::unique_ptr<TQueryRows> OpenRows(const QString& sql, const TDBParameters& params = {});
 
   // Begins a transaction (a savepoint inside an open one) and returns the new nesting level.
   int BeginTrans();
@@ -93,6 +98,13 @@ class TDatabase {
  private:
   void Open();
   void Close();
+  // The statement as the driver takes it and the values of its markers in order.
+  struct TBoundText {
+    QString Text;
+    QList<QVariant> Values;
+  };
+  TBoundText BindText(const QString& sql, const TDBParameters& params,
+                      const TxDBParameters& blobs) const;
   QSqlQuery Run(const QString& sql, const TDBParameters& params, const TxDBParameters& blobs);
   void RunControl(const QString& sql);
   QVariant ToDriverValue(const QVariant& value) const;
