@@ -1,5 +1,6 @@
 #include "core/db/DataSet.h"
 
+#include <QHash>
 #include <QStringList>
 #include <algorithm>
 #include <optional>
@@ -318,13 +319,16 @@ void TDataSet::RebuildView() {
   view_.clear();
   std::optional<TFilterExpression> expression;
   if (filtered_ && !filter_.trimmed().isEmpty()) expression.emplace(filter_);
+  // The expression's field names are looked up once, not once per row.
+  QHash<QString, int> fieldIndex;
+  if (expression)
+    for (const QString& name : expression->FieldNames())
+      fieldIndex.insert(name, FieldByName(name)->Index());
   for (int i = 0; i < rows_.size(); ++i) {
     if (expression) {
       const TRow& row = rows_[i];
-      const bool keep = expression->Matches([&](const QString& name) {
-        const TField* field = FieldByName(name);
-        return row.value(field->Index());
-      });
+      const bool keep = expression->Matches(
+          [&](const QString& name) { return row.value(fieldIndex.value(name)); });
       if (!keep) continue;
     }
     view_ << i;
