@@ -15,9 +15,10 @@ QString FormatFloat(double value);
 // Money with two decimals ("30.00").
 QString FormatMoney(double value);
 // Reads the date and date-time texts that the databases and the operator write: "yyyy-MM-dd",
-// "yyyy-MM-dd hh:mm[:ss[.zzz]]", with "T" or a blank between date and time. Invalid when
-// unreadable.
-QDateTime ParseDateTime(const QString& text);
+// "yyyy-MM-dd hh:mm[:ss[.fraction]]", with "T" or a blank between date and time, read at fixed
+// positions; then the looser "yyyy-M-d" and "yyyy/M/d" forms with an optional time. Invalid when
+// unreadable, whatever the text holds.
+QDateTime ParseDateTime(QStringView text);
 
 // Fixes the process-wide formatting rules; run once when the program starts.
 void InstallProcessFormats();

@@ -41,9 +41,14 @@ QList<QByteArray> TIniFile::ReadLines() const {
 }
 
 void TIniFile::WriteLines(const QList<QByteArray>& lines) {
+  const bool existed = Exists();
   QSaveFile file(fileName_);
   if (!file.open(QIODevice::WriteOnly))
     throw EError(QStringLiteral("无法写入配置文件 %1: %2").arg(fileName_, file.errorString()));
+  // The file may hold passwords: a new one is the owner's alone, a rewritten one keeps its mode.
+  if (!existed && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+    throw EError(
+        QStringLiteral("无法设置配置文件 %1 的权限: %2").arg(fileName_, file.errorString()));
   for (const QByteArray& line : lines) {
     file.write(line);
     file.write("\r\n");

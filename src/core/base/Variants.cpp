@@ -1,5 +1,9 @@
 #include "core/base/Variants.h"
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
 #include "core/base/Formats.h"
 
 bool VarIsNull(const QVariant& value) {
@@ -24,24 +28,51 @@ QString VarToStr(const QVariant& value) {
   }
 }
 
+namespace {
+
+// The whole number nearest to a real, held at the ends of the 64-bit range; NaN reads as zero.
+qint64 SaturatedInt64(double real) {
+  if (std::isnan(real)) return 0;
+  // 2^63 is exact as a double; every double below it rounds to a value that fits.
+  constexpr double kLimit = 9223372036854775808.0;
+  if (real >= kLimit) return std::numeric_limits<qint64>::max();
+  if (real <= -kLimit) return std::numeric_limits<qint64>::min();
+  return static_cast<qint64>(std::round(real));
+}
+
+}  // namespace
+
 qint64 VarToInt64(const QVariant& value) {
   if (VarIsNull(value)) return 0;
   bool ok = false;
-  if (value.typeId() == QMetaType::QString) {
-    const QString text = value.toString().trimmed();
-    qint64 whole = text.toLongLong(&ok);
-    if (ok) return whole;
-    const double real = text.toDouble(&ok);
-    return ok ? qRound64(real) : 0;
+  switch (value.typeId()) {
+    case QMetaType::QString: {
+      const QString text = value.toString().trimmed();
+      const qint64 whole = text.toLongLong(&ok);
+      if (ok) return whole;
+      // Beyond the 64-bit range the text still reads as a (saturated) number.
+      const double real = text.toDouble(&ok);
+      return ok || std::isinf(real) ? SaturatedInt64(real) : 0;
+    }
+    case QMetaType::Double:
+    case QMetaType::Float:
+      return SaturatedInt64(value.toDouble());
+    case QMetaType::ULongLong: {
+      const qulonglong whole = value.toULongLong();
+      return whole > static_cast<qulonglong>(std::numeric_limits<qint64>::max())
+                 ? std::numeric_limits<qint64>::max()
+                 : static_cast<qint64>(whole);
+    }
+    default: {
+      const qint64 whole = value.toLongLong(&ok);
+      return ok ? whole : 0;
+    }
   }
-  if (value.typeId() == QMetaType::Double || value.typeId() == QMetaType::Float)
-    return qRound64(value.toDouble());
-  const qint64 whole = value.toLongLong(&ok);
-  return ok ? whole : 0;
 }
 
 int VarToInt(const QVariant& value) {
-  return static_cast<int>(VarToInt64(value));
+  return static_cast<int>(std::clamp<qint64>(VarToInt64(value), std::numeric_limits<int>::min(),
+                                             std::numeric_limits<int>::max()));
 }
 
 double VarToFloat(const QVariant& value) {

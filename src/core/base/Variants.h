@@ -6,7 +6,8 @@
 #include "core/base/Money.h"
 
 // Lenient reading of database values: NULL (or an invalid variant) reads as empty, zero or false,
-// whatever type the driver gave it.
+// whatever type the driver gave it. Whole numbers beyond the range of the result are held at its
+// nearest end, never wrapped.
 QString VarToStr(const QVariant& value);
 int VarToInt(const QVariant& value);
 qint64 VarToInt64(const QVariant& value);

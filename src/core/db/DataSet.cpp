@@ -1,5 +1,6 @@
 #include "core/db/DataSet.h"
 
+#include <QHash>
 #include <QStringList>
 #include <algorithm>
 #include <optional>
@@ -58,6 +59,9 @@ QString TField::AsString() const {
 int TField::AsInteger() const {
   return VarToInt(Value());
 }
+qint64 TField::AsLargeInt() const {
+  return VarToInt64(Value());
+}
 double TField::AsFloat() const {
   return VarToFloat(Value());
 }
@@ -94,21 +98,25 @@ QString TField::DisplayTextAt(int row) const {
 
 QVariant TField::Convert(const QVariant& raw) const {
   if (VarIsNull(raw)) return QVariant();
+  // Values that already have the field's kind pass as they are: a list converts every value.
+  const int rawType = raw.typeId();
   switch (type_) {
     case TFieldType::String:
     case TFieldType::WideString:
     case TFieldType::Memo:
-      return VarToStr(raw);
+      return rawType == QMetaType::QString ? raw : QVariant(VarToStr(raw));
     case TFieldType::Integer:
-      return VarToInt(raw);
+      return rawType == QMetaType::LongLong ? raw : QVariant(VarToInt64(raw));
     case TFieldType::Float:
-      return VarToFloat(raw);
+      return rawType == QMetaType::Double ? raw : QVariant(VarToFloat(raw));
     case TFieldType::Currency:
       return QVariant::fromValue(VarToMoney(raw));
     case TFieldType::Boolean:
       return VarToBool(raw);
     case TFieldType::DateTime: {
-      const QDateTime value = VarToDateTime(raw);
+      const QDateTime value = rawType == QMetaType::QString
+                                  ? ParseDateTime(*static_cast<const QString*>(raw.constData()))
+                                  : VarToDateTime(raw);
       return value.isValid() ? QVariant(value) : QVariant();
     }
     case TFieldType::Blob:
@@ -321,13 +329,16 @@ void TDataSet::RebuildView() {
   view_.clear();
   std::optional<TFilterExpression> expression;
   if (filtered_ && !filter_.trimmed().isEmpty()) expression.emplace(filter_);
+  // The expression's field names are looked up once, not once per row.
+  QHash<QString, int> fieldIndex;
+  if (expression)
+    for (const QString& name : expression->FieldNames())
+      fieldIndex.insert(name, FieldByName(name)->Index());
   for (int i = 0; i < rows_.size(); ++i) {
     if (expression) {
       const TRow& row = rows_[i];
-      const bool keep = expression->Matches([&](const QString& name) {
-        const TField* field = FieldByName(name);
-        return row.value(field->Index());
-      });
+      const bool keep = expression->Matches(
+          [&](const QString& name) { return row.value(fieldIndex.value(name)); });
       if (!keep) continue;
     }
     view_ << i;

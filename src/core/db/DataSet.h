@@ -59,13 +59,17 @@ class TField {
   void Clear() { SetValue(QVariant()); }
   bool IsNull() const;
   QString AsString() const;
+  // Integer fields hold 64-bit values; AsInteger holds a value beyond the int range at its
+  // nearest end, AsLargeInt gives it whole.
   int AsInteger() const;
+  qint64 AsLargeInt() const;
   double AsFloat() const;
   bool AsBoolean() const;
   QDateTime AsDateTime() const;
   TMoney AsMoney() const;
   void SetAsString(const QString& value) { SetValue(value); }
   void SetAsInteger(int value) { SetValue(value); }
+  void SetAsLargeInt(qint64 value) { SetValue(value); }
   void SetAsFloat(double value) { SetValue(value); }
   void SetAsBoolean(bool value) { SetValue(value); }
   void SetAsDateTime(const QDateTime& value) { SetValue(value); }

@@ -12,6 +12,7 @@
 #include "core/base/MessageBox.h"
 #include "core/base/Money.h"
 #include "core/base/ServerAliases.h"
+#include "core/db/SqliteRows.h"
 
 TDatabase* gDatabase = nullptr;
 
@@ -148,7 +149,11 @@ void TDatabase::Open() {
       handle_.setDatabaseName(GetConnectionProperty("Initial Catalog"));
       handle_.setUserName(GetConnectionProperty("User ID"));
       handle_.setPassword(GetConnectionProperty("Password"));
-      handle_.setConnectOptions(QStringLiteral("connect_timeout=%1").arg(kConnectTimeoutSeconds));
+      // Backslashes in literals stay plain characters whatever the server or database says: the
+      // driver writes bound values as literals and reads this setting once, when connecting.
+      handle_.setConnectOptions(
+          QStringLiteral("connect_timeout=%1;options='-c standard_conforming_strings=on'")
+              .arg(kConnectTimeoutSeconds));
       break;
     }
     case TDatabaseKind::SqlServer:
@@ -202,6 +207,7 @@ QVariant TDatabase::ToDriverValue(const QVariant& value) const {
     return Kind() == TDatabaseKind::Embedded ? QVariant(money.ToDouble())
                                              : QVariant(money.ToString());
   }
+  if (value.typeId() == QMetaType::QString) return CleanSqlText(value.toString());
   if (Kind() == TDatabaseKind::SqlServer) return value;
   // Date-times travel as one canonical text: SQLite compares them as text, and PostgreSQL then
   // takes the wall-clock time as it is instead of a converted one.
@@ -215,18 +221,19 @@ QVariant TDatabase::ToDriverValue(const QVariant& value) const {
   }
 }
 
-QSqlQuery TDatabase::Run(const QString& sql, const TDBParameters& params,
-                         const TxDBParameters& blobs) {
-  EnsureOpen();
-  const TPreparedText prepared = PrepareStatementText(sql, Dialect());
-  QList<QVariant> values(prepared.Markers.size());
-  QList<bool> bound(prepared.Markers.size(), false);
+TDatabase::TBoundText TDatabase::BindText(const QString& sql, const TDBParameters& params,
+                                          const TxDBParameters& blobs) const {
+  const TPreparedText prepared = PrepareStatementText(CleanSqlText(sql), Dialect());
+  if (prepared.SeveralStatements)
+    throw EDatabaseError(QStringLiteral("一次只能执行一条SQL语句."), sql);
+  TBoundText bound{prepared.Text, QList<QVariant>(prepared.Markers.size())};
+  QList<bool> given(prepared.Markers.size(), false);
   auto bind = [&](const QString& name, const QVariant& value) {
     bool found = false;
     for (qsizetype i = 0; i < prepared.Markers.size(); ++i) {
       if (prepared.Markers[i].compare(name, Qt::CaseInsensitive) != 0) continue;
-      values[i] = value;
-      bound[i] = true;
+      bound.Values[i] = value;
+      given[i] = true;
       found = true;
     }
     if (!found) throw EParameterError(QStringLiteral("语句中没有参数 :%1").arg(name), sql);
@@ -240,26 +247,43 @@ QSqlQuery TDatabase::Run(const QString& sql, const TDBParameters& params,
     }
     bind(blob.Name, bytes);
   }
-  for (qsizetype i = 0; i < bound.size(); ++i)
-    if (!bound[i])
+  for (qsizetype i = 0; i < given.size(); ++i)
+    if (!given[i])
       throw EParameterError(QStringLiteral("参数 :%1 没有赋值").arg(prepared.Markers[i]), sql);
+  return bound;
+}
 
+QSqlQuery TDatabase::Run(const QString& sql, const TDBParameters& params,
+                         const TxDBParameters& blobs) {
+  EnsureOpen();
+  const TBoundText bound = BindText(sql, params, blobs);
   QSqlQuery query(handle_);
   query.setForwardOnly(true);
   // Server amounts (numeric) come back as their exact decimal text.
   query.setNumericalPrecisionPolicy(QSql::HighPrecision);
   bool ok;
-  if (prepared.Markers.isEmpty()) {
-    ok = query.exec(prepared.Text);
+  if (bound.Values.isEmpty()) {
+    ok = query.exec(bound.Text);
   } else {
-    ok = query.prepare(prepared.Text);
+    ok = query.prepare(bound.Text);
     if (ok) {
-      for (const QVariant& value : values) query.addBindValue(value);
+      for (const QVariant& value : bound.Values) query.addBindValue(value);
       ok = query.exec();
     }
   }
   if (!ok) throw EDatabaseError(ProviderMessage(query.lastError()), sql);
   return query;
+}
+
+std::unique_ptr<TQueryRows> TDatabase::OpenRows(const QString& sql, const TDBParameters& params) {
+  EnsureOpen();
+  if (Kind() == TDatabaseKind::Embedded) {
+    if (sqlite3* connection = SqliteHandleOf(handle_.driver()->handle())) {
+      const TBoundText bound = BindText(sql, params, {});
+      return std::make_unique<TSqliteRows>(connection, bound.Text, bound.Values, sql);
+    }
+  }
+  return std::make_unique<TDriverRows>(Run(sql, params, {}), sql);
 }
 
 void TDatabase::Execute(const QString& sql, const TDBParameters& params,
@@ -390,7 +414,10 @@ TSqlDialect TDatabase::Dialect() const {
 }
 
 QString TDatabase::DateToSql(const QDateTime& dateTime) const {
-  return u'\'' + dateTime.date().toString(QStringLiteral("yyyy-MM-dd")) + u'\'';
+  // SQLite compares the stored text: midnight has to be written the way date-times are stored.
+  QString day = dateTime.date().toString(QStringLiteral("yyyy-MM-dd"));
+  if (Kind() == TDatabaseKind::Embedded) day += QStringLiteral(" 00:00:00");
+  return u'\'' + day + u'\'';
 }
 
 QString TDatabase::DataLocation() const {

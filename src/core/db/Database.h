@@ -6,7 +6,9 @@
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
+#include <memory>
 
+#include "core/db/QueryRows.h"
 #include "core/db/SqlDialect.h"
 
 class QIODevice;
@@ -64,6 +66,9 @@ class TDatabase {
   // The first column of the first row of a look-up ("select max(Id) from members"); Null when the
   // statement returns no row.
   QVariant Scalar(const QString& sql, const TDBParameters& params = {});
+  // The same for reading the rows once; on the embedded file they are read with SQLite's own
+  // interface.
+  std::unique_ptr<TQueryRows> OpenRows(const QString& sql, const TDBParameters& params = {});
 
   // Begins a transaction (a savepoint inside an open one) and returns the new nesting level.
   int BeginTrans();
@@ -80,7 +85,8 @@ class TDatabase {
   bool IsSqlServer() const;
   TDatabaseKind Kind() const;
   TSqlDialect Dialect() const;
-  // The date part as a quoted 'yyyy-mm-dd' literal.
+  // Midnight at the start of the date as a quoted literal: 'yyyy-mm-dd', on SQLite
+  // 'yyyy-mm-dd 00:00:00' as date-times are stored there.
   QString DateToSql(const QDateTime& dateTime) const;
 
   // Opens the connection with the current connection string when it is closed. A failure
@@ -98,6 +104,13 @@ class TDatabase {
  private:
   void Open();
   void Close();
+  // The statement as the driver takes it and the values of its markers in order.
+  struct TBoundText {
+    QString Text;
+    QList<QVariant> Values;
+  };
+  TBoundText BindText(const QString& sql, const TDBParameters& params,
+                      const TxDBParameters& blobs) const;
   QSqlQuery Run(const QString& sql, const TDBParameters& params, const TxDBParameters& blobs);
   void RunControl(const QString& sql);
   QVariant ToDriverValue(const QVariant& value) const;

@@ -209,6 +209,14 @@ class Parser {
   }
 
   std::unique_ptr<Node> Term() {
+    // The parser and the evaluation recurse once per level: deep nesting is refused instead.
+    if (++depth_ > kMaxDepth) Fail(text_, QStringLiteral("嵌套过深"));
+    auto term = NestedTerm();
+    --depth_;
+    return term;
+  }
+
+  std::unique_ptr<Node> NestedTerm() {
     if (Peek().kind == TokenKind::OpenParen) {
       Take();
       auto inner = OrExpression();
@@ -223,6 +231,7 @@ class Parser {
   }
 
   std::unique_ptr<Node> Condition() {
+    if (++conditions_ > kMaxConditions) Fail(text_, QStringLiteral("条件过多"));
     const Token field = Take();
     if (field.kind != TokenKind::Name) Fail(text_, QStringLiteral("缺少字段名"));
     auto node = std::make_unique<Node>();
@@ -240,39 +249,68 @@ class Parser {
     return node;
   }
 
+  static constexpr int kMaxDepth = 100;
+  static constexpr int kMaxConditions = 10000;
+
   const QString& text_;
   QList<Token> tokens_;
   qsizetype at_ = 0;
+  int depth_ = 0;
+  int conditions_ = 0;
 };
 
-// Matches value[vi..] against pattern[pi..].
-bool LikeFrom(const QString& value, qsizetype vi, const QString& pattern, qsizetype pi) {
-  while (pi < pattern.size()) {
-    const QChar p = pattern[pi];
+// One step of a like pattern: a run of "%"/"*" (any characters), or one character, case-folded.
+struct LikeStep {
+  bool any = false;
+  char16_t folded = 0;
+};
+
+QList<LikeStep> LikeSteps(const QString& pattern) {
+  QList<LikeStep> steps;
+  steps.reserve(pattern.size());
+  for (qsizetype i = 0; i < pattern.size(); ++i) {
+    const QChar p = pattern[i];
     if (p == u'%' || p == u'*') {
-      while (pi < pattern.size() && (pattern[pi] == u'%' || pattern[pi] == u'*')) ++pi;
-      if (pi == pattern.size()) return true;
-      for (qsizetype start = vi; start <= value.size(); ++start)
-        if (LikeFrom(value, start, pattern, pi)) return true;
-      return false;
+      if (steps.isEmpty() || !steps.last().any) steps.append({true, 0});
+      continue;
     }
     QChar literal = p;
-    qsizetype step = 1;
-    if (p == u'[' && pi + 2 < pattern.size() && pattern[pi + 2] == u']') {
-      literal = pattern[pi + 1];
-      step = 3;
+    if (p == u'[' && i + 2 < pattern.size() && pattern[i + 2] == u']') {
+      literal = pattern[i + 1];
+      i += 2;
     }
-    if (vi >= value.size() || value[vi].toCaseFolded() != literal.toCaseFolded()) return false;
-    ++vi;
-    pi += step;
+    steps.append({false, literal.toCaseFolded().unicode()});
   }
-  return vi == value.size();
+  return steps;
 }
 
 }  // namespace
 
+// Two pointers with a return point after the last "%": on a mismatch the last "%" takes one more
+// character and matching resumes behind it. No recursion; at most value × pattern steps.
 bool LikeMatches(const QString& value, const QString& pattern) {
-  return LikeFrom(value, 0, pattern, 0);
+  const QList<LikeStep> steps = LikeSteps(pattern);
+  const qsizetype stepCount = steps.size();
+  qsizetype v = 0;
+  qsizetype s = 0;
+  qsizetype starStep = -1;
+  qsizetype starValue = 0;
+  while (v < value.size()) {
+    if (s < stepCount && steps[s].any) {
+      starStep = s++;
+      starValue = v;
+    } else if (s < stepCount && steps[s].folded == value[v].toCaseFolded().unicode()) {
+      ++s;
+      ++v;
+    } else if (starStep >= 0) {
+      s = starStep + 1;
+      v = ++starValue;
+    } else {
+      return false;
+    }
+  }
+  while (s < stepCount && steps[s].any) ++s;
+  return s == stepCount;
 }
 
 TFilterExpression::TFilterExpression(const QString& text)

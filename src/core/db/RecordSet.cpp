@@ -37,9 +37,9 @@ TFieldType FieldTypeOf(QMetaType type) {
 }
 
 // The column that feeds a declared field; a declared field that the result lacks is an error.
-int ResultColumn(const QSqlRecord& record, const QString& fieldName) {
-  for (int column = 0; column < record.count(); ++column)
-    if (record.fieldName(column).compare(fieldName, Qt::CaseInsensitive) == 0) return column;
+int ResultColumn(const QStringList& columnNames, const QString& fieldName) {
+  for (int column = 0; column < columnNames.size(); ++column)
+    if (columnNames[column].compare(fieldName, Qt::CaseInsensitive) == 0) return column;
   throw EError(QStringLiteral("字段 '%1' 未找到.").arg(fieldName));
 }
 
@@ -68,8 +68,8 @@ int TRecordSet::OpenSql(const QString& sql, const TDBParameters& params) {
   sqlText_ = sql;
   params_ = params;
   try {
-    QSqlQuery query = database.OpenQuery(sql, params);
-    Fill(query);
+    std::unique_ptr<TQueryRows> rows = database.OpenRows(sql, params);
+    Fill(*rows);
   } catch (const EParameterError&) {
     throw;
   } catch (const EDatabaseError& error) {
@@ -82,34 +82,35 @@ int TRecordSet::OpenSql(const QString& sql, const TDBParameters& params) {
   return dataSet_->RecordCount();
 }
 
-void TRecordSet::Fill(QSqlQuery& query) {
-  const QSqlRecord record = query.record();
+void TRecordSet::Fill(TQueryRows& result) {
   // Which result column feeds each field; -1 for calculated fields.
   QList<int> columns;
   if (!dataSet_->HasPersistentFields()) {
     // Without declared fields the set shows the result's own columns, by position (two columns
     // may carry one name, such as two unnamed sums).
     dataSet_->ClearFields();
-    for (int column = 0; column < record.count(); ++column) {
-      const QSqlField source = record.field(column);
-      dataSet_->AddResultField(FieldTypeOf(source.metaType()), source.name());
+    for (int column = 0; column < result.ColumnCount(); ++column) {
+      dataSet_->AddResultField(FieldTypeOf(result.ColumnType(column)), result.ColumnName(column));
       columns << column;
     }
   } else {
+    QStringList names;
+    for (int column = 0; column < result.ColumnCount(); ++column)
+      names << result.ColumnName(column);
     for (int index = 0; index < dataSet_->FieldCount(); ++index) {
       const TField* field = dataSet_->Field(index);
-      columns << (field->Calculated() ? -1 : ResultColumn(record, field->FieldName()));
+      columns << (field->Calculated() ? -1 : ResultColumn(names, field->FieldName()));
     }
   }
+  QList<const TField*> fields;
+  for (int index = 0; index < columns.size(); ++index) fields << dataSet_->Field(index);
   QList<TDataSet::TRow> rows;
-  while (query.next()) {
+  while (result.Next()) {
     TDataSet::TRow row(columns.size());
     for (int index = 0; index < columns.size(); ++index)
-      if (columns[index] >= 0)
-        row[index] = dataSet_->Field(index)->Convert(query.value(columns[index]));
+      if (columns[index] >= 0) row[index] = fields[index]->Convert(result.Value(columns[index]));
     rows << std::move(row);
   }
-  if (query.lastError().isValid()) throw EDatabaseError(query.lastError().databaseText(), sqlText_);
   dataSet_->OpenWithRows(std::move(rows));
 }
 

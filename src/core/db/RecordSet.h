@@ -39,7 +39,7 @@ class TRecordSet {
   QVariant ValueOf(int column = 0) const;
 
  private:
-  void Fill(QSqlQuery& query);
+  void Fill(TQueryRows& result);
 
   TDatabase* database_;
   std::unique_ptr<TDataSet> dataSet_;

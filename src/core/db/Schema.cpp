@@ -251,7 +251,9 @@ QStringList TSchema::Upgrade(TDatabase& database) {
 void TSchema::CreateEmbeddedFile(const QString& fileName) {
   {
     QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+    // The data is the owner's alone; SQLite gives its journal files the same mode.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly,
+                   QFileDevice::ReadOwner | QFileDevice::WriteOwner))
       throw EError(QStringLiteral("无法建立数据文件 %1: %2").arg(fileName, file.errorString()));
   }
   try {

@@ -10,6 +10,8 @@ enum class TSqlDialect { SQLite, PostgreSQL, SqlServer };
 struct TPreparedText {
   QString Text;
   QStringList Markers;
+  // True when more than blanks and comments follow a ";" outside literals: several statements.
+  bool SeveralStatements = false;
 };
 
 // Reads the ":Name" markers outside literals and quoted names, and adapts the text:
@@ -17,9 +19,11 @@ struct TPreparedText {
 // "ilike" (as the other databases compare); SQLite and SQL Server take brackets as they are.
 TPreparedText PrepareStatementText(const QString& sql, TSqlDialect dialect);
 
-// A text literal for SQL text: the value between single quotes, quotes inside doubled.
-QString QuoteSqlText(const QString& text);
+// The value to bind for a "like :Name escape '!'" condition that finds the text anywhere, every
+// character matched as typed ("%", "_", "[" and "!" included): "50%" gives "%50!%%".
+QString SqlLikePattern(const QString& text);
+inline constexpr char kSqlLikeEscape[] = "escape '!'";
 
-// A like pattern that finds the text anywhere, every character matched as typed ("%", "_" and
-// "[" included), with its escape clause: '%50!%%' escape '!'.
-QString SqlLikeContains(const QString& text);
+// Text as every database reads it the same way: a lone UTF-16 surrogate (which the UTF-16 readers
+// would pair with the next code unit) becomes U+FFFD, and NUL characters are dropped.
+QString CleanSqlText(const QString& text);

@@ -4,15 +4,24 @@
 #include "core/db/Database.h"
 #include "core/db/SqlDialect.h"
 
-QString TListWhere::WhereClause() {
+TWhereClause TListWhere::WhereClause() {
   UpdateRow();
-  QString conditions;
-  for (const QString& condition : Conditions())
-    conditions = QStringLiteral("%1 and %2").arg(conditions, condition);
+  QStringList conditions;
+  TWhereClause where;
+  AddConditions(conditions, where.Params);
+  for (const QString& condition : conditions)
+    where.Text = QStringLiteral("%1 and %2").arg(where.Text, condition);
   // Every condition begins with " and ": the first connector becomes the where keyword.
-  const qsizetype first = conditions.indexOf(QLatin1String(" and "));
-  if (first >= 0) conditions.replace(first, 5, QStringLiteral(" where "));
-  return conditions;
+  const qsizetype first = where.Text.indexOf(QLatin1String(" and "));
+  if (first >= 0) where.Text.replace(first, 5, QStringLiteral(" where "));
+  return where;
+}
+
+void TListWhere::AddKeywordConditions(const QString& conditionText, QStringList& conditions,
+                                      TDBParameters& params) const {
+  if (!IsFilled("Keyword")) return;
+  conditions << conditionText.arg(QLatin1String(kSqlLikeEscape));
+  params << MakeParam("Keyword", SqlLikePattern(Text("Keyword")));
 }
 
 void TListWhere::Open() {
@@ -27,8 +36,8 @@ bool TListWhere::IsFilled(const QString& fieldName) const {
          !field->AsString().isEmpty();
 }
 
-int TListWhere::Integer(const QString& fieldName) const {
-  return FieldByName(fieldName)->AsInteger();
+qint64 TListWhere::Integer(const QString& fieldName) const {
+  return FieldByName(fieldName)->AsLargeInt();
 }
 
 QString TListWhere::Text(const QString& fieldName) const {
@@ -45,15 +54,11 @@ TMemberWhere::TMemberWhere() {
   Open();
 }
 
-QStringList TMemberWhere::Conditions() const {
-  QStringList conditions;
+void TMemberWhere::AddConditions(QStringList& conditions, TDBParameters& params) const {
   if (IsFilled("Id")) conditions << QStringLiteral("m.Id=%1").arg(Integer("Id"));
-  if (IsFilled("Keyword")) {
-    const QString pattern = SqlLikeContains(Text("Keyword"));
-    conditions
-        << QStringLiteral("(c.CardNo like %1 or m.Name like %1 or m.Mobile like %1)").arg(pattern);
-  }
-  return conditions;
+  AddKeywordConditions(QStringLiteral("(c.CardNo like :Keyword %1 or m.Name like :Keyword %1 or "
+                                      "m.Mobile like :Keyword %1)"),
+                       conditions, params);
 }
 
 TCommodityWhere::TCommodityWhere() {
@@ -62,14 +67,10 @@ TCommodityWhere::TCommodityWhere() {
   Open();
 }
 
-QStringList TCommodityWhere::Conditions() const {
-  QStringList conditions;
+void TCommodityWhere::AddConditions(QStringList& conditions, TDBParameters& params) const {
   if (IsFilled("Id")) conditions << QStringLiteral("m.Id=%1").arg(Integer("Id"));
-  if (IsFilled("Keyword")) {
-    const QString pattern = SqlLikeContains(Text("Keyword"));
-    conditions << QStringLiteral("(m.Name like %1 or Barcode like %1)").arg(pattern);
-  }
-  return conditions;
+  AddKeywordConditions(QStringLiteral("(m.Name like :Keyword %1 or Barcode like :Keyword %1)"),
+                       conditions, params);
 }
 
 TGiftWhere::TGiftWhere() {
@@ -77,10 +78,8 @@ TGiftWhere::TGiftWhere() {
   Open();
 }
 
-QStringList TGiftWhere::Conditions() const {
-  QStringList conditions;
+void TGiftWhere::AddConditions(QStringList& conditions, TDBParameters&) const {
   if (IsFilled("Id")) conditions << QStringLiteral("Id=%1").arg(Integer("Id"));
-  return conditions;
 }
 
 TConsumeWhere::TConsumeWhere() {
@@ -94,21 +93,21 @@ TConsumeWhere::TConsumeWhere() {
   Open();
 }
 
-QStringList TConsumeWhere::Conditions() const {
-  QStringList conditions;
+void TConsumeWhere::AddConditions(QStringList& conditions, TDBParameters& params) const {
   if (IsFilled("Id")) conditions << QStringLiteral("c.Id=%1").arg(Integer("Id"));
   if (IsFilled("Biztime1"))
     conditions << QStringLiteral("c.Biztime>=%1").arg(DateLiteral("Biztime1"));
   if (IsFilled("Biztime2"))
     conditions << QStringLiteral("c.Biztime<=%1").arg(DateLiteral("Biztime2"));
-  if (IsFilled("Accoman"))
-    conditions << QStringLiteral("c.Accoman=%1").arg(QuoteSqlText(Text("Accoman")));
+  if (IsFilled("Accoman")) {
+    conditions << QStringLiteral("c.Accoman=:Accoman");
+    params << MakeParam("Accoman", Text("Accoman"));
+  }
   if (IsFilled("Accotime1"))
     conditions << QStringLiteral("c.Accotime>=%1").arg(DateLiteral("Accotime1"));
   if (IsFilled("Accotime2"))
     conditions << QStringLiteral("c.Accotime<=%1").arg(DateLiteral("Accotime2"));
   if (IsFilled("MemberId")) conditions << QStringLiteral("b.MemberId=%1").arg(Integer("MemberId"));
-  return conditions;
 }
 
 TPresentWhere::TPresentWhere() {
@@ -117,13 +116,15 @@ TPresentWhere::TPresentWhere() {
   Open();
 }
 
-QStringList TPresentWhere::Conditions() const {
-  QStringList conditions;
+void TPresentWhere::AddConditions(QStringList& conditions, TDBParameters&) const {
   if (IsFilled("Id")) conditions << QStringLiteral("p.Id=%1").arg(Integer("Id"));
   if (IsFilled("CardId")) conditions << QStringLiteral("p.CardId=%1").arg(Integer("CardId"));
-  return conditions;
 }
 
 QString WithWhereClause(const char* listQuery, const QString& whereClause) {
   return QString::fromUtf8(listQuery).replace(QLatin1String("%s"), whereClause);
+}
+
+int OpenWithWhere(TRecordSet& set, const char* listQuery, const TWhereClause& where) {
+  return set.OpenSql(WithWhereClause(listQuery, where.Text), where.Params);
 }

@@ -4,22 +4,31 @@
 
 #include "core/db/RecordSet.h"
 
+// A where clause and the values of its ":Name" markers.
+struct TWhereClause {
+  QString Text;
+  TDBParameters Params;
+};
+
 // The filter objects of the lists: one row of criteria; every filled field adds one condition.
-// Search texts are matched as typed: they never end their literal nor act as wildcards.
+// Search texts are bound as parameters and matched as typed: never part of the statement, never
+// wildcards.
 class TListWhere : public TCustomWhere {
  public:
   // " where <first> and <second> ..." for the filled fields in field order; empty when none is.
-  QString WhereClause();
+  TWhereClause WhereClause();
 
  protected:
   // Called after the fields are declared: creates the data set and its one empty row.
   void Open();
   bool IsFilled(const QString& fieldName) const;
-  int Integer(const QString& fieldName) const;
+  qint64 Integer(const QString& fieldName) const;
   QString Text(const QString& fieldName) const;
   QString DateLiteral(const QString& fieldName) const;
-  // The conditions of the filled fields, each without its connector.
-  virtual QStringList Conditions() const = 0;
+  // The conditions of the filled fields, each without its connector, and their parameters.
+  virtual void AddConditions(QStringList& conditions, TDBParameters& params) const = 0;
+  void AddKeywordConditions(const QString& conditionText, QStringList& conditions,
+                            TDBParameters& params) const;
 };
 
 class TMemberWhere : public TListWhere {
@@ -27,7 +36,7 @@ class TMemberWhere : public TListWhere {
   TMemberWhere();
 
  protected:
-  QStringList Conditions() const override;
+  void AddConditions(QStringList& conditions, TDBParameters& params) const override;
 };
 
 class TCommodityWhere : public TListWhere {
@@ -35,7 +44,7 @@ class TCommodityWhere : public TListWhere {
   TCommodityWhere();
 
  protected:
-  QStringList Conditions() const override;
+  void AddConditions(QStringList& conditions, TDBParameters& params) const override;
 };
 
 class TGiftWhere : public TListWhere {
@@ -43,7 +52,7 @@ class TGiftWhere : public TListWhere {
   TGiftWhere();
 
  protected:
-  QStringList Conditions() const override;
+  void AddConditions(QStringList& conditions, TDBParameters& params) const override;
 };
 
 class TConsumeWhere : public TListWhere {
@@ -51,7 +60,7 @@ class TConsumeWhere : public TListWhere {
   TConsumeWhere();
 
  protected:
-  QStringList Conditions() const override;
+  void AddConditions(QStringList& conditions, TDBParameters& params) const override;
 };
 
 class TPresentWhere : public TListWhere {
@@ -59,8 +68,10 @@ class TPresentWhere : public TListWhere {
   TPresentWhere();
 
  protected:
-  QStringList Conditions() const override;
+  void AddConditions(QStringList& conditions, TDBParameters& params) const override;
 };
 
 // Formats a list query's "%s" with the filter's where clause.
 QString WithWhereClause(const char* listQuery, const QString& whereClause);
+// Opens the list query of the set with the filter's where clause and its parameters.
+int OpenWithWhere(TRecordSet& set, const char* listQuery, const TWhereClause& where);

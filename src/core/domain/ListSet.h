@@ -29,7 +29,7 @@ template <typename R, typename TWhereT, typename TBase = TRecordSet>
 class TListSet : public TRecordSetOf<R, TBase> {
  public:
   TWhereT& Where() { return where_; }
-  int Search() { return this->OpenSql(WithWhereClause(listQuery_, where_.WhereClause())); }
+  int Search() { return OpenWithWhere(*this, listQuery_, where_.WhereClause()); }
 
  protected:
   TListSet(const TRecordDescription<R>& description, const char* listQuery, TDatabase* database)

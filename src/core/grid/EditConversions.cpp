@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 #include "core/base/Errors.h"
@@ -21,6 +22,12 @@ constexpr QChar kEnter(13);
 [[noreturn]] void NotAnInteger(const QString& text) {
   throw EError(QStringLiteral("\"%1\" 不是有效的整数.").arg(text));
 }
+[[noreturn]] void IntegerOutOfRange(const QString& text) {
+  throw EError(QStringLiteral("\"%1\" 超出整数范围(%2 至 %3).")
+                   .arg(text)
+                   .arg(std::numeric_limits<int>::min())
+                   .arg(std::numeric_limits<int>::max()));
+}
 [[noreturn]] void NotADate(const QString& text) {
   throw EError(QStringLiteral("\"%1\" 不是有效的日期.").arg(text));
 }
@@ -34,11 +41,16 @@ std::optional<double> ParseNumber(const QString& text) {
   return value;
 }
 
+// A whole number in the int range; a well-formed whole number beyond it fails with its own
+// message, any other text with nullopt.
 std::optional<int> ParseInteger(const QString& text) {
+  static const QRegularExpression wholeNumber(QStringLiteral(R"(^[+-]?\d+$)"));
+  const QString trimmed = text.trimmed();
   bool ok = false;
-  const int value = text.trimmed().toInt(&ok, 10);
-  if (!ok) return std::nullopt;
-  return value;
+  const int value = trimmed.toInt(&ok, 10);
+  if (ok) return value;
+  if (wholeNumber.match(trimmed).hasMatch()) IntegerOutOfRange(text);
+  return std::nullopt;
 }
 
 // "yyyy-m-d", optionally followed by "h:m" or "h:m:s" when a time may follow.
@@ -165,7 +177,8 @@ QString TEditText::FromVariant(TEditType type, const QVariant& value) {
       return GeneralNumber(NumberOf(value, NotANumber));
     case etInteger: {
       const double number = NumberOf(value, NotAnInteger);
-      if (std::fabs(number) > 2147483647.0) NotAnInteger(VarToStr(value));
+      if (number < std::numeric_limits<int>::min() || number > std::numeric_limits<int>::max())
+        IntegerOutOfRange(VarToStr(value));
       return QString::number(qRound(number));
     }
     case etFree:

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QFile>
 #include <QHostInfo>
@@ -136,6 +137,28 @@ TEST_F(ConfigerTest, LastLoginIdIsKeptInItsOwnSection) {
   EXPECT_EQ(FileBytes(), "[Login]\r\nLastLoginId=sa\r\n");
   TConfiger().Save();
   EXPECT_EQ(TConfiger::ReadLastLoginId(), "sa");
+}
+
+TEST_F(ConfigerTest, FileIsTheOwnersAloneAndRewritesKeepItsMode) {
+  const mode_t saved = umask(022);
+  auto mode = [&] {
+    struct stat status {};
+    return stat(QFile::encodeName(home.File("cfg.ini")).constData(), &status) == 0
+               ? status.st_mode & 0777
+               : 0u;
+  };
+  TConfiger::WriteLastLoginId("sa");
+  EXPECT_EQ(mode(), 0600u);
+  TConfiger configer;
+  configer.mssqlPw = "secret";
+  configer.Save();
+  EXPECT_EQ(mode(), 0600u);
+  // A mode the owner chose stays.
+  QFile::setPermissions(home.File("cfg.ini"),
+                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup);
+  configer.Save();
+  EXPECT_EQ(mode(), 0640u);
+  umask(saved);
 }
 
 TEST(AliasTest, RegisterWritesAndRemovesTheServersValue) {

@@ -156,19 +156,61 @@ TEST_P(ConnectionOnDatabaseTest, OuterRollbackDropsEverything) {
 }
 
 TEST_P(ConnectionOnDatabaseTest, DateLiteralComparesAsMidnightOfTheDay) {
+  const QDateTime midnight(QDate(2013, 1, 15), QTime(0, 0));
   const QDateTime morning(QDate(2013, 1, 15), QTime(10, 0));
-  EXPECT_EQ(Db().DateToSql(QDateTime(QDate(2013, 1, 15), QTime(14, 30))), "'2013-01-15'");
+  EXPECT_EQ(Db().DateToSql(QDateTime(QDate(2013, 1, 15), QTime(14, 30))),
+            OnPostgres() ? "'2013-01-15'" : "'2013-01-15 00:00:00'");
   Db().Execute("insert into consume (Id, Biztime) values (1, :Biztime)",
                {MakeParam("Biztime", morning)});
+  Db().Execute("insert into consume (Id, Biztime) values (2, :Biztime)",
+               {MakeParam("Biztime", midnight)});
   // The wall-clock time comes back as stored, on every database.
-  EXPECT_EQ(VarToDateTime(Scalar("select Biztime from consume")), morning);
+  EXPECT_EQ(VarToDateTime(Scalar("select Biztime from consume where Id=1")), morning);
   const QString day = Db().DateToSql(morning);
-  EXPECT_EQ(Scalar("select count(*) from consume where Biztime<=" + day).toInt(), 0);
-  EXPECT_EQ(Scalar("select count(*) from consume where Biztime>=" + day).toInt(), 1);
+  // Midnight of the day itself is inside both limits.
+  EXPECT_EQ(Scalar("select count(*) from consume where Biztime<=" + day).toInt(), 1);
+  EXPECT_EQ(Scalar("select count(*) from consume where Biztime>=" + day).toInt(), 2);
+  EXPECT_EQ(Scalar("select count(*) from consume where Biztime=" + day).toInt(), 1);
   EXPECT_EQ(
       Scalar("select count(*) from consume where Biztime>=:From", {MakeParam("From", morning)})
           .toInt(),
       1);
+}
+
+TEST_P(ConnectionOnDatabaseTest, SeveralStatementsInOneTextAreRefused) {
+  InsertGift(1, "a");
+  const char* const refused[] = {
+      "update gifts set Name='b'; delete from gifts",
+      "update gifts set Name='b' where Id=:Id;delete from gifts",
+      "select * from gifts; /* */ delete from gifts",
+  };
+  for (const char* sql : refused) {
+    const TDBParameters params =
+        QString(sql).contains(":Id") ? TDBParameters{MakeParam("Id", 1)} : TDBParameters{};
+    EXPECT_THROW(Db().Execute(sql, params), EDatabaseError) << sql;
+  }
+  EXPECT_EQ(GiftCount(), 1);
+  EXPECT_EQ(Scalar("select Name from gifts").toString(), "a");
+  // A closing ";" with blanks after it, and ";" inside literals and comments, are one statement.
+  EXPECT_EQ(Db().ExecuteCount("update gifts set Name='x;y' where Id=1 -- done;\n;"), 1);
+  EXPECT_EQ(Db().ExecuteCount("update gifts set Name=:Name where Id=1 /* ; */ ;  ",
+                              {MakeParam("Name", "c;d")}),
+            1);
+  EXPECT_EQ(Scalar("select Name from gifts").toString(), "c;d");
+}
+
+TEST_P(ConnectionOnDatabaseTest, TextReachesTheDatabaseCleaned) {
+  // A lone surrogate becomes U+FFFD and NUL is dropped, in bound values and in statement texts.
+  const QString lone = QString(QChar(0xD800));
+  const QString nul = QString(QChar(0));
+  InsertGift(1, "a" + lone + "'b" + nul + "c\U0001F600");
+  EXPECT_EQ(Scalar("select Name from gifts").toString(), "a\uFFFD'bc\U0001F600");
+  EXPECT_EQ(Scalar("select count(*) from gifts where Name='a" + lone + "''bc\U0001F600'").toInt(),
+            1);
+  EXPECT_EQ(Scalar("select count(*) from gifts where Name=:Name",
+                   {MakeParam("Name", "a\uFFFD'b" + nul + "c\U0001F600")})
+                .toInt(),
+            1);
 }
 
 TEST_P(ConnectionOnDatabaseTest, BlobParameterIsStoredWhole) {

@@ -59,6 +59,32 @@ TEST_P(RecordSetTest, FailingQueryIsShownThenReachesTheCaller) {
   // A parameter the statement lacks is not shown in the SQL box.
   EXPECT_THROW(names.OpenSql("select * from [operator]", {MakeParam("Id", 1)}), EParameterError);
   EXPECT_EQ(messages->Boxes.size(), 2);
+
+  // An error met while the rows are read (not when the statement starts) fails the same way.
+  TRecordSet overflow;
+  EXPECT_THROW(overflow.OpenSql("select abs(-9223372036854775807-1) from [operator]"), EError);
+  EXPECT_EQ(messages->Boxes.size(), 3);
+  EXPECT_FALSE(overflow.DataSet()->Active());
+}
+
+TEST_P(RecordSetTest, ReadsValuesOfEveryKindAndBindsNullTextAsNull) {
+  Db().Execute("insert into gifts (Id, Name, [Point], Stock) values (1, :Name, 30, 2.5)",
+               {MakeParam("Name", QString())});
+  TRecordSet gifts;
+  gifts.AddField(TFieldType::Integer, "Id");
+  gifts.AddField(TFieldType::WideString, "Name");
+  gifts.AddField(TFieldType::Float, "Stock");
+  gifts.AddField(TFieldType::WideString, "Notex");
+  ASSERT_EQ(gifts.OpenSql("select * from gifts where coalesce(Name, :None)=:None",
+                          {MakeParam("None", "空")}),
+            1);
+  EXPECT_EQ(gifts.FieldByName("Id")->AsInteger(), 1);
+  EXPECT_TRUE(gifts.FieldByName("Name")->IsNull());
+  EXPECT_DOUBLE_EQ(gifts.FieldByName("Stock")->AsFloat(), 2.5);
+  EXPECT_TRUE(gifts.FieldByName("Notex")->IsNull());
+  EXPECT_EQ(gifts.OpenSql("select * from gifts where Name=:Name", {MakeParam("Name", QString())}),
+            0);
+  EXPECT_EQ(VarToInt64(Scalar("select [Point] from gifts")), 30);
 }
 
 TEST_P(RecordSetTest, RefreshReadsAgainWithTheSameParameters) {
@@ -94,6 +120,24 @@ TEST_P(RecordSetTest, ScalarReadsTheFirstValueOrNull) {
   EXPECT_TRUE(Db().Scalar("select Name from [operator] where LoginId='nobody'").isNull());
   EXPECT_TRUE(VarIsNull(Db().Scalar("select max(Id) from members")));
   EXPECT_THROW(Db().Scalar("select nothing from nowhere"), EDatabaseError);
+}
+
+TEST_P(RecordSetTest, IntegerSumsBeyondTheIntRangeAreKeptWhole) {
+  for (int id : {1, 2})
+    Db().Execute("insert into presents (Id, CardId, [Point]) values (:Id, 7, 2000000000)",
+                 {MakeParam("Id", id)});
+  TRecordSet sum;
+  sum.OpenSql("select sum([Point]) as Total from presents where CardId=7");
+  TField* total = sum.FieldByName("Total");
+  EXPECT_EQ(total->AsLargeInt(), 4000000000LL);
+  EXPECT_EQ(total->AsString(), "4000000000");
+  // Read as an int the sum holds at the top of the range instead of turning negative.
+  EXPECT_EQ(total->AsInteger(), 2147483647);
+
+  TRecordSet declared;
+  declared.AddField(TFieldType::Integer, "Total");
+  declared.OpenSql("select sum([Point]) as Total from presents");
+  EXPECT_EQ(declared.FieldByName("Total")->AsLargeInt(), 4000000000LL);
 }
 
 INSTANTIATE_ON_BOTH_DATABASES(RecordSetTest);

@@ -1,4 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include "TestDatabase.h"
 #include "core/base/Errors.h"
@@ -78,5 +82,16 @@ TEST(SchemaScriptTest, EveryDatabaseHasTheSameTablesAndColumns) {
 }
 
 INSTANTIATE_ON_BOTH_DATABASES(SchemaTest);
+
+TEST(EmbeddedFileTest, NewDataFileIsTheOwnersAlone) {
+  QTemporaryDir dir;
+  const QString file = dir.filePath("harmoz.db");
+  const mode_t saved = umask(022);
+  TSchema::CreateEmbeddedFile(file);
+  umask(saved);
+  struct stat status {};
+  ASSERT_EQ(stat(QFile::encodeName(file).constData(), &status), 0);
+  EXPECT_EQ(status.st_mode & 0777, 0600u);
+}
 
 }  // namespace

@@ -133,24 +133,31 @@ TEST_P(MemberTest, SearchFindsKeywordsAsTyped) {
 
 INSTANTIATE_ON_BOTH_DATABASES(MemberTest);
 
-TEST(WhereClauseTest, ConditionsJoinInFieldOrderBehindWhere) {
+TEST(WhereClauseTest, ConditionsJoinInFieldOrderBehindWhereWithTextsBound) {
   TScratchHome home;
   TFreshDatabase fresh(TBackend::SQLite);
   TMemberWhere members;
-  EXPECT_EQ(members.WhereClause(), "");
-  members.FieldByName("Keyword")->SetValue("a and b");
+  EXPECT_EQ(members.WhereClause().Text, "");
+  EXPECT_TRUE(members.WhereClause().Params.isEmpty());
+  members.FieldByName("Keyword")->SetValue("a and 5%");
   members.FieldByName("Id")->SetValue(5);
-  EXPECT_EQ(members.WhereClause(),
-            " where m.Id=5 and (c.CardNo like '%a and b%' escape '!' or m.Name like '%a and b%' "
-            "escape '!' or "
-            "m.Mobile like '%a and b%' escape '!')");
+  const TWhereClause memberWhere = members.WhereClause();
+  EXPECT_EQ(memberWhere.Text,
+            " where m.Id=5 and (c.CardNo like :Keyword escape '!' or m.Name like :Keyword escape "
+            "'!' or m.Mobile like :Keyword escape '!')");
+  ASSERT_EQ(memberWhere.Params.size(), 1);
+  EXPECT_EQ(memberWhere.Params[0].Name, "Keyword");
+  EXPECT_EQ(memberWhere.Params[0].Value.toString(), "%a and 5!%%");
 
   TConsumeWhere bills;
   bills.FieldByName("Accoman")->SetValue("O'Neil");
   bills.FieldByName("Biztime2")->SetValue(QDateTime(QDate(2013, 1, 15), QTime(10, 0)));
   bills.FieldByName("MemberId")->SetValue(7);
-  EXPECT_EQ(bills.WhereClause(),
-            " where c.Biztime<='2013-01-15' and c.Accoman='O''Neil' and b.MemberId=7");
+  const TWhereClause billWhere = bills.WhereClause();
+  EXPECT_EQ(billWhere.Text,
+            " where c.Biztime<='2013-01-15 00:00:00' and c.Accoman=:Accoman and b.MemberId=7");
+  ASSERT_EQ(billWhere.Params.size(), 1);
+  EXPECT_EQ(billWhere.Params[0].Value.toString(), "O'Neil");
 }
 
 }  // namespace

@@ -58,8 +58,24 @@ TEST(EditConversionsTest, NumbersTreatZeroAndEmptyAlike) {
   EXPECT_EQ(FailureOf([] { TEditText::ToDouble("inf"); }), "\"inf\" 不是有效的数字.");
   EXPECT_EQ(FailureOf([] { TEditText::ToInteger("12a"); }), "\"12a\" 不是有效的整数.");
   EXPECT_EQ(FailureOf([] { TEditText::ToInteger("1.5"); }), "\"1.5\" 不是有效的整数.");
-  EXPECT_EQ(FailureOf([] { TEditText::ToInteger("99999999999"); }),
-            "\"99999999999\" 不是有效的整数.");
+}
+
+TEST(EditConversionsTest, IntegersBeyondTheRangeFailWithTheRange) {
+  const char* const tooLarge[] = {"9390090999939009099", "99999999999", "2147483648", "-2147483649",
+                                  "+99999999999999999999999999"};
+  for (const char* text : tooLarge)
+    EXPECT_EQ(FailureOf([&] { TEditText::ToInteger(text); }),
+              QString("\"%1\" 超出整数范围(-2147483648 至 2147483647).").arg(text))
+        << text;
+  EXPECT_EQ(TEditText::ToInteger("2147483647"), 2147483647);
+  EXPECT_EQ(TEditText::ToInteger("-2147483648"), -2147483648);
+  EXPECT_EQ(FailureOf([] { TEditText::FromVariant(etInteger, 9390090999939009099.0); }),
+            "\"9.39009099993901e+18\" 超出整数范围(-2147483648 至 2147483647).");
+  EXPECT_EQ(FailureOf([] { TEditText::FromVariant(etInteger, QString("3000000000")); }),
+            "\"3000000000\" 超出整数范围(-2147483648 至 2147483647).");
+  EXPECT_EQ(TEditText::FromVariant(etInteger, qlonglong(-2147483648LL)), "-2147483648");
+  EXPECT_EQ(FailureOf([] { TEditText::ToVariant(etInteger, "9390090999939009099"); }),
+            "\"9390090999939009099\" 超出整数范围(-2147483648 至 2147483647).");
 }
 
 TEST(EditConversionsTest, DatesReadNullWhenEmptyAndFailOnImpossibleDates) {
