@@ -2,6 +2,7 @@
 
 #include "DomainFixture.h"
 #include "core/base/Errors.h"
+#include "core/base/Variants.h"
 #include "core/domain/Commodity.h"
 #include "core/domain/Gift.h"
 
@@ -151,6 +152,20 @@ TEST_P(BillTest, TopUpIsStoredWholeOrNotAtAll) {
   TChargeSet journal;
   EXPECT_EQ(journal.Search(), 1);
   EXPECT_EQ(journal.FieldByName("Cardtype")->AsString(), "储值卡");
+}
+
+// Amounts are exact: a thousand top-ups of ten cents are a hundred, not 99.99999999999859.
+TEST_P(BillTest, ManySmallTopUpsSumExactly) {
+  const int card = AddMember("张三").CardId;
+  Db().BeginTrans();
+  for (int i = 0; i < 1000; ++i) ASSERT_TRUE(TopUp(card, 0.10));
+  Db().CommitTrans();
+  RMember member;
+  ASSERT_TRUE(TMemberSet::LoadById(card, member));
+  EXPECT_EQ(member.Balance.ToString(), "100.00");
+  EXPECT_EQ(
+      VarToMoney(Scalar("select Balance from cards where Id=:Id", {MakeParam("Id", card)})).Cents(),
+      10000);
 }
 
 TEST_P(BillTest, RedemptionsSpendPointsWithoutTouchingStock) {
