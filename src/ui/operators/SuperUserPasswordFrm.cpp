@@ -25,6 +25,7 @@ TSuperUserPasswordFrm::TSuperUserPasswordFrm(TOperator& superUser, QWidget* pare
   setObjectName(QStringLiteral("SuperUserPasswordFrm"));
   setWindowTitle(QStringLiteral("为系统管理员设置密码"));
   CancelBtn1->setText(QStringLiteral("跳过"));
+  resize(430, 215);
   QWidget* panel = ClientPanel();
   TFormLayout form(panel, kMargins);
   Label1 =
