@@ -9,7 +9,7 @@ build_packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libqt6sql6-sqlite libqt6sql6-psql libqt6sql6-odbc tdsodbc
-  libsqlite3-dev
+  libsqlite3-dev libsodium-dev
   fonts-wqy-microhei
 )
 test_packages=(

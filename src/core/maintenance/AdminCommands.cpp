@@ -13,9 +13,10 @@ namespace {
 constexpr char kUsage[] =
     "用法: harmoz-admin init [连接字符串]\n"
     "      harmoz-admin check [连接字符串]\n"
-    "不给连接字符串时使用 cfg.ini 中的连接. 例如:\n"
+    "不给连接字符串时使用 cfg.ini 中的连接. 服务器的密码不写在连接字符串里: 取环境变量\n"
+    "HARMOZ_DB_PASSWORD, 没有时在终端上询问 (命令行上的密码其他本机用户看得到). 例如:\n"
     "  \"Provider=PostgreSQL;Data Source=127.0.0.1;Port=5432;Initial Catalog=harmoz;User "
-    "ID=harmoz;Password=secret;\"\n"
+    "ID=harmoz;\"\n"
     "  \"Provider=SQLite;Data Source=/srv/harmoz/harmoz.db;\"\n";
 
 int Init(TDatabase& database, QTextStream& out, QTextStream& err) {
@@ -47,14 +48,19 @@ int Check(TDatabase& database, QTextStream& out) {
 }  // namespace
 
 int RunAdminCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+  return RunAdminCommand(arguments, out, err, ProcessPasswordSources());
+}
+
+int RunAdminCommand(const QStringList& arguments, QTextStream& out, QTextStream& err,
+                    const TPasswordSources& passwords) {
   if (arguments.isEmpty() || arguments.size() > 2 ||
       (arguments[0] != QLatin1String("init") && arguments[0] != QLatin1String("check"))) {
     err << kUsage;
     return 2;
   }
-  const QString connectionString =
-      arguments.size() == 2 ? arguments[1] : TConfiger().GetConnectionString();
+  const QString given = arguments.size() == 2 ? arguments[1] : TConfiger().GetConnectionString();
   try {
+    const QString connectionString = WithServerPassword(given, passwords);
     // A new embedded file is created with the schema; init on it is then done.
     if (TDatabase::KindOf(connectionString) == TDatabaseKind::Embedded) {
       const QString file = ConnectionStringProperty(connectionString, "Data Source");

@@ -24,3 +24,7 @@ bool RunLoginStep(bool firstStart, const QStringList& arguments,
   }
   return loginDialog();
 }
+
+bool ShouldOfferSuperUserPassword(const TOperator& loggedIn) {
+  return loggedIn.LoginId == QLatin1String(kSuperUserId) && loggedIn.Password.isEmpty();
+}

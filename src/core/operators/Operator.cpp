@@ -37,8 +37,7 @@ bool TOperator::CheckPassword(const QString& password) const {
 }
 
 bool TOperator::UpgradeStoredPassword(const QString& password) {
-  if (Password.isEmpty() || TPasswordHash::IsHash(Password) || !CheckPassword(password))
-    return false;
+  if (!TPasswordHash::NeedsRehash(Password) || !CheckPassword(password)) return false;
   SetPassword(password);
   return true;
 }

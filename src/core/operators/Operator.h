@@ -25,9 +25,9 @@ class TOperator {
   // True when an operator is loaded and the password matches the stored one (case-sensitive); an
   // empty password matches an empty stored one.
   bool CheckPassword(const QString& password) const;
-  // After a successful check at login: replaces a stored plain-text password by its digest.
-  // Returns whether it did; a digest or an empty password is left as it is. Statement errors
-  // reach the caller.
+  // After a successful check at login: replaces a stored plain-text password or an older digest
+  // by a new one (TPasswordHash::NeedsRehash). Returns whether it did; a current digest or an
+  // empty password is left as it is. Statement errors reach the caller.
   bool UpgradeStoredPassword(const QString& password);
   bool HasRight(int right) const;
   // HasRight; otherwise tells the operator which right is missing and then either ends the

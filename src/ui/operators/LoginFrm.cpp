@@ -16,6 +16,7 @@
 #include "ui/forms/FormLayout.h"
 #include "ui/forms/PasswordEdit.h"
 #include "ui/forms/PubFrm.h"
+#include "ui/operators/SuperUserPasswordFrm.h"
 
 namespace {
 
@@ -137,5 +138,7 @@ bool RunLoginDialog() {
 }
 
 bool LoginStep(bool firstStart, const QStringList& arguments) {
-  return RunLoginStep(firstStart, arguments, RunLoginDialog);
+  if (!RunLoginStep(firstStart, arguments, RunLoginDialog)) return false;
+  OfferSuperUserPassword();
+  return true;
 }

@@ -46,5 +46,6 @@ class TLoginFrm : public TADlgFrm {
 bool RunLoginDialog();
 
 // The login step at start-up (first start set: three command-line arguments may log in without
-// the dialog) and for "重新登陆" (the dialog only; cancelling keeps the current operator).
+// the dialog) and for "重新登陆" (the dialog only; cancelling keeps the current operator). A super
+// user who logged in without a password is then offered to set one.
 bool LoginStep(bool firstStart, const QStringList& arguments = QCoreApplication::arguments());

@@ -83,12 +83,16 @@ QString TPasswordChangerFrm::NewPasswd() const {
 }
 
 bool TPasswordChangerFrm::OkBtn1Click() {
-  if (edtNewPassword1->text() == edtNewPassword2->text()) return true;
+  return NewPasswordsAgree(edtNewPassword1, edtNewPassword2);
+}
+
+bool NewPasswordsAgree(QLineEdit* first, QLineEdit* second) {
+  if (first->text() == second->text()) return true;
   MessageBox().Show(TMsgKind::Plain, QStringLiteral("两次输入的新密码不一样,请确认并重新输入."),
                     TMsgButtons::Ok);
-  edtNewPassword1->clear();
-  edtNewPassword2->clear();
-  edtNewPassword1->setFocus();
+  first->clear();
+  second->clear();
+  first->setFocus();
   return false;
 }
 

@@ -31,5 +31,9 @@ class TPasswordChangerFrm : public TADlgFrm {
   QLineEdit* edtNewPassword2;
 };
 
+// Whether the two entries of a new password agree; when they differ, says so, empties both and
+// puts the focus on the first.
+bool NewPasswordsAgree(QLineEdit* first, QLineEdit* second);
+
 // Makes gOperator->ChangePassword() show the dialog on screen.
 void InstallScreenPasswordDialog();
