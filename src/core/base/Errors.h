@@ -32,6 +32,13 @@ class EDatabaseError : public EError {
   QString sql_;
 };
 
+// The database was busy: another writer held the lock, or the server broke a deadlock or a
+// serialization conflict. Nothing of the transaction stays; it may be tried again as a whole.
+class EDatabaseBusy : public EDatabaseError {
+ public:
+  using EDatabaseError::EDatabaseError;
+};
+
 // A statement's parameters do not fit its text (a name it lacks, a marker left without value).
 class EParameterError : public EDatabaseError {
  public:

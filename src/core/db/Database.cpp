@@ -12,13 +12,16 @@
 #include "core/base/MessageBox.h"
 #include "core/base/Money.h"
 #include "core/base/ServerAliases.h"
+#include "core/db/BusyRetry.h"
 #include "core/db/SqliteRows.h"
 
 TDatabase* gDatabase = nullptr;
 
 namespace {
 
-constexpr int kBusyTimeoutMilliseconds = 30000;
+// How long SQLite itself waits for another writer's lock before a write is tried again as a
+// whole (TBusyRetry).
+std::atomic<int> gBusyTimeoutMilliseconds{5000};
 constexpr char kSqliteDateTimeFormat[] = "yyyy-MM-dd hh:mm:ss";
 constexpr char kFreeTdsDriver[] = "/usr/lib/x86_64-linux-gnu/odbc/libtdsodbc.so";
 
@@ -27,6 +30,28 @@ QString ProviderMessage(const QSqlError& error) {
   if (text.isEmpty()) text = error.text().trimmed();
   if (text.isEmpty()) text = QStringLiteral("未知的数据库错误");
   return text;
+}
+
+// A lock held by another writer (SQLite's busy and locked), or a deadlock or serialization
+// conflict that the server broke (PostgreSQL's SQLSTATEs, SQL Server's deadlock victim).
+bool IsBusy(const QSqlError& error, TDatabaseKind kind) {
+  const QString code = error.nativeErrorCode();
+  switch (kind) {
+    case TDatabaseKind::Embedded:
+      return code == u"5" || code == u"6" ||
+             error.databaseText().contains(QLatin1String("database is locked"));
+    case TDatabaseKind::PostgreSQL:
+      return code == u"40001" || code == u"40P01" || code == u"55P03";
+    case TDatabaseKind::SqlServer:
+      return code.contains(QLatin1String("1205"));
+    default:
+      return false;
+  }
+}
+
+[[noreturn]] void Fail(const QSqlError& error, TDatabaseKind kind, const QString& sql) {
+  if (IsBusy(error, kind)) throw EDatabaseBusy(ProviderMessage(error), sql);
+  throw EDatabaseError(ProviderMessage(error), sql);
 }
 
 QString NewConnectionName() {
@@ -74,6 +99,10 @@ QString ConnectionStringProperty(const QString& connectionString, const QString&
   const qsizetype end = connectionString.indexOf(u';', valueStart);
   if (end < 0) return {};
   return connectionString.mid(valueStart, end - valueStart);
+}
+
+void TDatabase::SetBusyTimeout(int milliseconds) {
+  gBusyTimeoutMilliseconds = milliseconds;
 }
 
 TDatabaseKind TDatabase::KindOf(const QString& connectionString) {
@@ -139,7 +168,7 @@ void TDatabase::Open() {
       handle_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
       handle_.setDatabaseName(source);
       handle_.setConnectOptions(
-          QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMilliseconds));
+          QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(gBusyTimeoutMilliseconds.load()));
       break;
     case TDatabaseKind::PostgreSQL: {
       handle_ = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName_);
@@ -173,12 +202,19 @@ void TDatabase::Open() {
   }
   if (kind == TDatabaseKind::Embedded) {
     // Opening an SQLite file succeeds for any file; reading its catalogue proves it is a database.
-    QSqlQuery probe(handle_);
-    if (!probe.exec(QStringLiteral("select count(*) from sqlite_master"))) {
-      const QString message = ProviderMessage(probe.lastError());
+    // Another counter's write may hold the file for a moment: the reading is tried again.
+    TBusyRetry retry;
+    for (;;) {
+      QSqlQuery probe(handle_);
+      if (probe.exec(QStringLiteral("select count(*) from sqlite_master"))) break;
+      const QSqlError error = probe.lastError();
       probe = QSqlQuery();
+      if (IsBusy(error, kind)) {
+        retry.Pause();
+        continue;
+      }
       Close();
-      throw EError(message);
+      throw EError(ProviderMessage(error));
     }
   } else if (kind == TDatabaseKind::PostgreSQL) {
     QSqlQuery setup(handle_);
@@ -257,6 +293,20 @@ QSqlQuery TDatabase::Run(const QString& sql, const TDBParameters& params,
                          const TxDBParameters& blobs) {
   EnsureOpen();
   const TBoundText bound = BindText(sql, params, blobs);
+  // A statement of its own (outside a transaction) that meets a busy database is tried again
+  // here; inside a transaction the whole transaction is (RunInTransaction).
+  TBusyRetry retry;
+  for (;;) {
+    try {
+      return Exec(bound, sql);
+    } catch (const EDatabaseBusy&) {
+      if (InTransaction()) throw;
+      retry.Pause();
+    }
+  }
+}
+
+QSqlQuery TDatabase::Exec(const TBoundText& bound, const QString& sql) {
   QSqlQuery query(handle_);
   query.setForwardOnly(true);
   // Server amounts (numeric) come back as their exact decimal text.
@@ -271,7 +321,7 @@ QSqlQuery TDatabase::Run(const QString& sql, const TDBParameters& params,
       ok = query.exec();
     }
   }
-  if (!ok) throw EDatabaseError(ProviderMessage(query.lastError()), sql);
+  if (!ok) Fail(query.lastError(), Kind(), sql);
   return query;
 }
 
@@ -303,7 +353,7 @@ QSqlQuery TDatabase::OpenQuery(const QString& sql, const TDBParameters& params) 
 QVariant TDatabase::Scalar(const QString& sql, const TDBParameters& params) {
   QSqlQuery query = Run(sql, params, {});
   if (!query.next()) {
-    if (query.lastError().isValid()) throw EDatabaseError(ProviderMessage(query.lastError()), sql);
+    if (query.lastError().isValid()) Fail(query.lastError(), Kind(), sql);
     return {};
   }
   return query.value(0);
@@ -311,7 +361,7 @@ QVariant TDatabase::Scalar(const QString& sql, const TDBParameters& params) {
 
 void TDatabase::RunControl(const QString& sql) {
   QSqlQuery query(handle_);
-  if (!query.exec(sql)) throw EDatabaseError(ProviderMessage(query.lastError()), sql);
+  if (!query.exec(sql)) Fail(query.lastError(), Kind(), sql);
 }
 
 int TDatabase::BeginTrans() {
@@ -323,8 +373,7 @@ int TDatabase::BeginTrans() {
       // Take the write lock at once, waiting for another writer rather than failing later.
       RunControl(QStringLiteral("begin immediate"));
     } else if (!handle_.transaction()) {
-      throw EDatabaseError(ProviderMessage(handle_.lastError()),
-                           QStringLiteral("begin transaction"));
+      Fail(handle_.lastError(), kind, QStringLiteral("begin transaction"));
     }
   } else if (kind == TDatabaseKind::SqlServer) {
     RunControl(QStringLiteral("save transaction sp%1").arg(level));
@@ -349,15 +398,15 @@ void TDatabase::CommitTrans() {
   if (kind == TDatabaseKind::Embedded) {
     QSqlQuery query(handle_);
     if (!query.exec(QStringLiteral("commit"))) {
-      const QString message = ProviderMessage(query.lastError());
+      const QSqlError error = query.lastError();
       query.exec(QStringLiteral("rollback"));
-      throw EDatabaseError(message, QStringLiteral("commit"));
+      Fail(error, kind, QStringLiteral("commit"));
     }
   } else if (!handle_.commit()) {
     // PostgreSQL answers a commit of a failed transaction with a rollback.
-    const QString message = ProviderMessage(handle_.lastError());
+    const QSqlError error = handle_.lastError();
     handle_.rollback();
-    throw EDatabaseError(message, QStringLiteral("commit"));
+    Fail(error, kind, QStringLiteral("commit"));
   }
 }
 

@@ -100,6 +100,9 @@ class TDatabase {
   QSqlDatabase& Handle();
 
   static TDatabaseKind KindOf(const QString& connectionString);
+  // How long SQLite waits for another writer's lock before the write is tried again as a whole;
+  // applies to connections opened afterwards.
+  static void SetBusyTimeout(int milliseconds);
 
  private:
   void Open();
@@ -112,6 +115,7 @@ class TDatabase {
   TBoundText BindText(const QString& sql, const TDBParameters& params,
                       const TxDBParameters& blobs) const;
   QSqlQuery Run(const QString& sql, const TDBParameters& params, const TxDBParameters& blobs);
+  QSqlQuery Exec(const TBoundText& bound, const QString& sql);
   void RunControl(const QString& sql);
   QVariant ToDriverValue(const QVariant& value) const;
 

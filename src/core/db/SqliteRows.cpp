@@ -56,7 +56,10 @@ TSqliteRows::~TSqliteRows() {
 }
 
 void TSqliteRows::Fail() const {
-  throw EDatabaseError(QString::fromUtf8(sqlite3_errmsg(connection_)), sql_);
+  const QString message = QString::fromUtf8(sqlite3_errmsg(connection_));
+  const int code = sqlite3_errcode(connection_) & 0xff;
+  if (code == SQLITE_BUSY || code == SQLITE_LOCKED) throw EDatabaseBusy(message, sql_);
+  throw EDatabaseError(message, sql_);
 }
 
 void TSqliteRows::Bind(int index, const QVariant& value) {

@@ -46,8 +46,9 @@ QString TComcataSet::MakeCode(const QString& parentCode, int slfId) {
 }
 
 bool TComcataSet::Insert(RComcata& category, TDatabase& database) {
-  RComcata placed = category;
+  RComcata placed;
   const bool inserted = RunInTransaction(database, [&] {
+    placed = category;
     placed.Id = TKeys::Next(TKeyKind::Category, database);
     placed.SlfId = TKeys::Next(TKeyKind::CategoryPosition, database);
     const QString parentCode =

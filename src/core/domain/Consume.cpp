@@ -125,8 +125,9 @@ bool TConsumeSet::LoadCurrent(RConsume& bill) const {
 
 bool TConsumeSet::Save(RConsume& bill, TDatabase& database) {
   if (!bill.CardId) throw EError(QStringLiteral("消费单没有会员卡."));
-  RConsume written = bill;
+  RConsume written;
   const bool saved = RunInTransaction(database, [&] {
+    written = bill;
     const int key = WriteRecordRow(database, TKeyKind::Consume, BillRecord(), written, written.Id,
                                    kInsertHeader, kUpdateHeader);
     if (key == 0) return false;

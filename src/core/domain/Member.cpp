@@ -125,8 +125,9 @@ TMemberSet::TMemberSet(TDatabase* database) : TListSet(MemberRecord(), kListQuer
 
 bool TMemberSet::Save(RMember& member, TDatabase& database) {
   const TRecordDescription<RMember>& record = MemberRecord();
-  RMember written = member;
+  RMember written;
   const bool saved = RunInTransaction(database, [&] {
+    written = member;
     const bool inserting = written.MemberId <= 0;
     if (inserting) {
       // A member and its card share one key.

@@ -57,8 +57,9 @@ void TPresentSet::SetItems(const RPresents& presents) {
 
 bool TPresentSet::Save(RPresents& presents, TDatabase& database) {
   if (presents.isEmpty()) return true;
-  RPresents written = presents;
+  RPresents written;
   const bool saved = RunInTransaction(database, [&] {
+    written = presents;
     for (RPresent& present : written) {
       const int key = WriteRecordRow(database, TKeyKind::Present, PresentRecord(), present,
                                      present.Id, kInsert, kUpdate);

@@ -6,7 +6,9 @@
 #include "TestDatabase.h"
 #include "core/base/Errors.h"
 #include "core/base/Variants.h"
+#include "core/db/BusyRetry.h"
 #include "core/db/RecordSet.h"
+#include "core/db/Transaction.h"
 
 namespace {
 
@@ -55,6 +57,41 @@ TEST(ConnectionTest, FailureIsShownAndLeavesTheConnectionClosed) {
   EXPECT_TRUE(messages->LastText().startsWith("\r\n连接时失败,提示如下:\r\n"));
   EXPECT_TRUE(messages->LastText().endsWith("\t"));
   EXPECT_TRUE(messages->LastText().contains("/nonexistent/dir/x.db"));
+}
+
+// A write that meets a file another counter keeps locked waits, then tells the operator and
+// leaves nothing half-written; once the lock is gone the same write goes through.
+TEST(BusyDatabaseTest, WriteGivesUpAfterTheLimitWithNothingWritten) {
+  TDatabase::SetBusyTimeout(20);
+  const auto limit = TBusyRetry::Limit();
+  TBusyRetry::SetLimit(std::chrono::milliseconds(400));
+  TFreshDatabase fresh(TBackend::SQLite);
+  TDatabase other;
+  other.OpenWith(fresh.ConnectionString());
+  other.BeginTrans();
+  other.Execute("insert into gifts (Id, Name) values (1, 'held')");
+
+  const int retriesBefore = TBusyRetry::Retries();
+  auto write = [&] {
+    return RunInTransaction(*gDatabase, [&] {
+      gDatabase->Execute("insert into gifts (Id, Name) values (2, 'a')");
+      return gDatabase->ExecuteCount("insert into gifts (Id, Name) values (3, 'b')") == 1;
+    });
+  };
+  try {
+    write();
+    ADD_FAILURE() << "the write went through a locked file";
+  } catch (const EError& error) {
+    EXPECT_EQ(error.Message(), "数据库忙，请稍后再试");
+  }
+  EXPECT_GT(TBusyRetry::Retries(), retriesBefore);
+  EXPECT_FALSE(gDatabase->InTransaction());
+
+  other.RollbackTrans();
+  EXPECT_TRUE(write());
+  EXPECT_EQ(VarToInt(gDatabase->Scalar("select count(*) from gifts")), 2);
+  TBusyRetry::SetLimit(limit);
+  TDatabase::SetBusyTimeout(5000);
 }
 
 class ConnectionOnDatabaseTest : public DatabaseTest {
